@@ -1,0 +1,84 @@
+#pragma once
+// What the core asks of a user interface. The editor answers with real dialogs,
+// the command line with plain text, the tests with a script.
+
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace tolvane {
+
+enum class MsgIcon { None, Critical, Question, Exclamation, Information };
+enum class MsgButtons { Ok, OkCancel, YesNo, YesNoCancel };
+enum class MsgResult { Ok, Cancel, Yes, No };
+
+struct MessageRequest {
+  MsgIcon icon = MsgIcon::None;
+  MsgButtons buttons = MsgButtons::Ok;
+  MsgResult defaultButton = MsgResult::Ok;
+  std::string title;
+  std::string text;  // lines end in CR LF, exactly as shown
+};
+
+struct FileFilter {
+  std::string name;     // "Arrangement"
+  std::string pattern;  // "*.ARR"
+};
+
+struct FileDialogRequest {
+  bool save = false;
+  std::string title;
+  std::string initialFolder;
+  std::vector<FileFilter> filters;
+  int filterIndex = 0;
+  std::string defaultExtension;  // without the dot, added to a name typed without one
+  std::string initialName;
+  bool fileMustExist = false;
+  bool folderMustExist = true;
+};
+
+struct FileDialogResult {
+  enum class Outcome { Chosen, Cancelled, Failed };
+  Outcome outcome = Outcome::Cancelled;
+  std::string path;  // full file name when chosen
+};
+
+// Dialogs and feedback that do not belong to one Set.
+class UserInterface {
+ public:
+  virtual ~UserInterface() = default;
+  virtual MsgResult ShowMessage(const MessageRequest& request) = 0;
+  virtual FileDialogResult ChooseFile(const FileDialogRequest& request) = 0;
+  virtual void SetBusy(bool busy) = 0;
+  virtual void ShowProgress(const std::string& caption, double minimum, double maximum) = 0;
+  virtual void AdvanceProgress(double amount) = 0;
+  virtual void HideProgress() = 0;
+  virtual void PauseWithEvents(double seconds) = 0;
+};
+
+// The document window of one Set, addressed by its document number.
+class DocumentView {
+ public:
+  virtual ~DocumentView() = default;
+  // A Set has been read into slot d: create and show its window.
+  virtual void OpenDocumentWindow(int d) = 0;
+  virtual void SetCaption(int d, const std::string& caption) = 0;
+  virtual void SetUndoAvailable(int d, bool available) = 0;
+  // Refill the grid or list of kind 0 to 4.
+  virtual void RefreshKind(int d, int kind) = 0;
+};
+
+// Shows the hourglass for as long as it lives, on every way out.
+class BusyPointer {
+ public:
+  explicit BusyPointer(UserInterface& ui) : ui_(ui) { ui_.SetBusy(true); }
+  ~BusyPointer() { ui_.SetBusy(false); }
+  BusyPointer(const BusyPointer&) = delete;
+  BusyPointer& operator=(const BusyPointer&) = delete;
+
+ private:
+  UserInterface& ui_;
+};
+
+}  // namespace tolvane

@@ -1,0 +1,99 @@
+#pragma once
+// Little-endian field access on fixed-layout records, and a bounded reader for
+// whole files. Nothing here reads or writes outside the buffer it is given.
+
+#include <cstddef>
+#include <cstdint>
+#include <span>
+#include <string>
+#include <vector>
+
+namespace tolvane {
+
+using Bytes = std::vector<std::uint8_t>;
+
+inline std::uint16_t GetU16(std::span<const std::uint8_t> b, std::size_t off) {
+  return static_cast<std::uint16_t>(b[off] | (b[off + 1] << 8));
+}
+inline std::int16_t GetI16(std::span<const std::uint8_t> b, std::size_t off) {
+  return static_cast<std::int16_t>(GetU16(b, off));
+}
+inline void PutU16(std::span<std::uint8_t> b, std::size_t off, std::uint16_t v) {
+  b[off] = static_cast<std::uint8_t>(v & 0xFF);
+  b[off + 1] = static_cast<std::uint8_t>(v >> 8);
+}
+inline void PutI16(std::span<std::uint8_t> b, std::size_t off, std::int16_t v) {
+  PutU16(b, off, static_cast<std::uint16_t>(v));
+}
+
+// A fixed-width 8-bit text field as stored (Windows-1252, blank padded).
+inline std::string GetText(std::span<const std::uint8_t> b, std::size_t off, std::size_t len) {
+  return std::string(reinterpret_cast<const char*>(b.data() + off), len);
+}
+// Writes text into a fixed-width field: padded with blanks, cut at the width.
+inline void PutText(std::span<std::uint8_t> b, std::size_t off, std::size_t len, const std::string& text) {
+  for (std::size_t i = 0; i < len; ++i)
+    b[off + i] = i < text.size() ? static_cast<std::uint8_t>(text[i]) : std::uint8_t{' '};
+}
+
+// Reads fields of a file held in memory. Reading past the end yields zero bytes
+// and marks the reader as having overrun; callers decide what an overrun means.
+class ByteReader {
+ public:
+  explicit ByteReader(std::span<const std::uint8_t> data) : data_(data) {}
+
+  std::size_t size() const { return data_.size(); }
+  bool overran() const { return overran_; }
+
+  // Copies len bytes at off into out (zero where the file has ended).
+  void Read(std::size_t off, std::span<std::uint8_t> out) {
+    for (std::size_t i = 0; i < out.size(); ++i) {
+      std::size_t at = off + i;
+      if (at < off || at >= data_.size()) {  // wrapped or past the end
+        out[i] = 0;
+        overran_ = true;
+      } else {
+        out[i] = data_[at];
+      }
+    }
+  }
+  Bytes ReadBytes(std::size_t off, std::size_t len) {
+    Bytes out(len);
+    Read(off, out);
+    return out;
+  }
+  std::int16_t ReadI16(std::size_t off) {
+    std::uint8_t b[2];
+    Read(off, b);
+    return GetI16(b, 0);
+  }
+
+ private:
+  std::span<const std::uint8_t> data_;
+  bool overran_ = false;
+};
+
+// Appends into a growing file image at given offsets; gaps are zero.
+class ByteWriter {
+ public:
+  void Write(std::size_t off, std::span<const std::uint8_t> src) {
+    if (data_.size() < off + src.size()) data_.resize(off + src.size(), 0);
+    std::copy(src.begin(), src.end(), data_.begin() + static_cast<std::ptrdiff_t>(off));
+  }
+  void WriteText(std::size_t off, std::size_t len, const std::string& text) {
+    if (data_.size() < off + len) data_.resize(off + len, 0);
+    PutText(data_, off, len, text);
+  }
+  void WriteI16(std::size_t off, std::int16_t v) {
+    std::uint8_t b[2];
+    PutI16(b, 0, v);
+    Write(off, b);
+  }
+  std::size_t size() const { return data_.size(); }
+  Bytes Take() { return std::move(data_); }
+
+ private:
+  Bytes data_;
+};
+
+}  // namespace tolvane

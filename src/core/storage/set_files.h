@@ -1,0 +1,60 @@
+#pragma once
+// Opening, creating, saving and closing Sets, and the messages they share.
+
+#include <optional>
+#include <string>
+
+#include "storage/bytes.h"
+#include "storage/workspace.h"
+
+namespace tolvane {
+
+// A Set file whose header has been checked, held whole in memory. No file
+// stays open after it has been read.
+struct KindFile {
+  std::string path;
+  Bytes bytes;
+};
+
+// Start-up: the locations, the template check and the empty items. False when
+// the template is missing or invalid (its messages have been shown); the
+// program then ends.
+bool BuildTables(Workspace& ws, const std::string& programFolder);
+// Reads the preset names beside the program; false after the message.
+bool LoadPresetNames(Workspace& ws);
+
+std::string FolderOf(const std::string& path);
+std::string BaseNameOf(const std::string& path);
+// The file of kind k of the Set path (folder/base name), found in its folder
+// by a case-insensitive match; the upper-case name when there is none.
+std::string KindFilePath(const std::string& setPath, int kind);
+
+// Reads path + the kind's extension and checks its header. Shows its own
+// message and returns nothing on failure.
+std::optional<KindFile> OpenKindFile(Workspace& ws, const std::string& setPath, int kind);
+
+void ShowReadError(Workspace& ws, int kind, const std::string& detail);
+void ShowSaveError(Workspace& ws, int kind, const std::string& detail);
+
+// The readers, each showing "Error getting ... data." when it fails.
+bool ReadKindFile(Workspace& ws, const KindFile& file, int d, int kind);
+
+enum class OpenMode { Open, New };
+// Returns the document number of the opened Set, or 0 when nothing was opened.
+int OpenSet(Workspace& ws, OpenMode mode, const std::string& name);
+
+// The writers, each following the scratch-file protocol.
+bool WriteKindFile(Workspace& ws, int d, int kind);
+std::string ChooseSetDestination(Workspace& ws);
+void SaveSet(Workspace& ws, int d, const std::string& fullPath, bool allKinds);
+// Both return true when every file that was to be written has been written.
+bool SaveSetCommand(Workspace& ws, int d);
+bool SaveSetAsCommand(Workspace& ws, int d);
+
+// Closing a document window: asks to save when a kind is modified. False when
+// the window must stay open (Cancel, or a save that did not complete).
+bool QueryCloseDocument(Workspace& ws, int d);
+// Frees the slot once the window has gone.
+void UnloadDocument(Workspace& ws, int d);
+
+}  // namespace tolvane

@@ -1,0 +1,75 @@
+#pragma once
+// A user interface that answers from a script, records every question with its
+// full text, and fails the test when the questions and the script disagree.
+
+#include <deque>
+#include <string>
+#include <vector>
+
+#include "ports.h"
+
+namespace tolvane::test {
+
+struct ExpectedMessage {
+  std::string text;
+  MsgResult answer = MsgResult::Ok;
+  // Checked only when set.
+  std::string title = "\x01";
+  MsgIcon icon = MsgIcon::None;
+  bool checkIcon = false;
+  MsgButtons buttons = MsgButtons::Ok;
+  bool checkButtons = false;
+  MsgResult defaultButton = MsgResult::Ok;
+  bool checkDefault = false;
+};
+
+class ScriptedUi : public UserInterface, public DocumentView {
+ public:
+  ~ScriptedUi() override;
+
+  // Script: the next message must have this text; the answer is returned.
+  ScriptedUi& ExpectMessage(const std::string& text, MsgResult answer = MsgResult::Ok);
+  // As above, checking title, icon, buttons and default button too.
+  ScriptedUi& ExpectBox(const std::string& title, const std::string& text, MsgIcon icon, MsgButtons buttons,
+                        MsgResult defaultButton, MsgResult answer);
+  // Script: the next file dialog returns this path (empty: cancelled).
+  ScriptedUi& ExpectFileDialog(const std::string& path);
+  ScriptedUi& ExpectFileDialogFailure();
+
+  // Everything shown, in order.
+  std::vector<MessageRequest> messages;
+  std::vector<FileDialogRequest> fileDialogs;
+  std::vector<std::string> events;  // view calls, "open 1", "caption 1 X", "undo 1 0", "refresh 1 2"
+  int busyDepth = 0;
+  int busyMax = 0;
+  std::vector<std::string> progressCaptions;
+  double progressValue = 0;
+
+  // True when every scripted answer has been used.
+  bool ScriptDone() const { return script_.empty(); }
+
+  // UserInterface
+  MsgResult ShowMessage(const MessageRequest& request) override;
+  FileDialogResult ChooseFile(const FileDialogRequest& request) override;
+  void SetBusy(bool busy) override;
+  void ShowProgress(const std::string& caption, double minimum, double maximum) override;
+  void AdvanceProgress(double amount) override;
+  void HideProgress() override;
+  void PauseWithEvents(double) override {}
+
+  // DocumentView
+  void OpenDocumentWindow(int d) override;
+  void SetCaption(int d, const std::string& caption) override;
+  void SetUndoAvailable(int d, bool available) override;
+  void RefreshKind(int d, int kind) override;
+
+ private:
+  struct Step {
+    bool isMessage = true;
+    ExpectedMessage message;
+    FileDialogResult file;
+  };
+  std::deque<Step> script_;
+};
+
+}  // namespace tolvane::test
