@@ -55,6 +55,12 @@ class UserInterface {
   virtual void AdvanceProgress(double amount) = 0;
   virtual void HideProgress() = 0;
   virtual void PauseWithEvents(double seconds) = 0;
+
+  // The selection dialogs of Set d, preset on `current`, with the whole caption
+  // ("Select an Arrangement" + suffix ...). They return the chosen number or -1.
+  virtual int SelectArrangement(int d, int current, const std::string& caption) = 0;
+  virtual int SelectStyle(int d, int current, const std::string& caption) = 0;
+  virtual int SelectProgram(int d, int current, const std::string& caption) = 0;
 };
 
 // The document window of one Set, addressed by its document number.

@@ -51,22 +51,52 @@ MsgResult ScriptedUi::ShowMessage(const MessageRequest& request) {
   ExpectedMessage e = script_.front().message;
   script_.pop_front();
   EXPECT_EQ(request.text, e.text);
-  if (e.title != "\x01") EXPECT_EQ(request.title, e.title) << request.text;
-  if (e.checkIcon) EXPECT_EQ(request.icon, e.icon) << request.text;
-  if (e.checkButtons) EXPECT_EQ(request.buttons, e.buttons) << request.text;
-  if (e.checkDefault) EXPECT_EQ(request.defaultButton, e.defaultButton) << request.text;
+  if (e.title != "\x01") {
+    EXPECT_EQ(request.title, e.title) << request.text;
+  }
+  if (e.checkIcon) {
+    EXPECT_EQ(request.icon, e.icon) << request.text;
+  }
+  if (e.checkButtons) {
+    EXPECT_EQ(request.buttons, e.buttons) << request.text;
+  }
+  if (e.checkDefault) {
+    EXPECT_EQ(request.defaultButton, e.defaultButton) << request.text;
+  }
   return e.answer;
 }
 
 FileDialogResult ScriptedUi::ChooseFile(const FileDialogRequest& request) {
   fileDialogs.push_back(request);
-  if (script_.empty() || script_.front().isMessage) {
+  if (script_.empty() || script_.front().isMessage || script_.front().isSelection) {
     ADD_FAILURE() << "unexpected file dialog: " << request.title;
     return {};
   }
   FileDialogResult r = script_.front().file;
   script_.pop_front();
   return r;
+}
+
+ScriptedUi& ScriptedUi::ExpectSelection(int kind, int answer) {
+  Step s;
+  s.isMessage = false;
+  s.isSelection = true;
+  s.selectionKind = kind;
+  s.selectionAnswer = answer;
+  script_.push_back(s);
+  return *this;
+}
+
+int ScriptedUi::Select(int kind, int d, int current, const std::string& caption) {
+  selections.push_back({kind, d, current, caption});
+  if (script_.empty() || !script_.front().isSelection) {
+    ADD_FAILURE() << "unexpected selection dialog: " << caption;
+    return -1;
+  }
+  Step s = script_.front();
+  script_.pop_front();
+  EXPECT_EQ(s.selectionKind, kind) << caption;
+  return s.selectionAnswer;
 }
 
 void ScriptedUi::SetBusy(bool busy) {

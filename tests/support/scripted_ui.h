@@ -35,6 +35,15 @@ class ScriptedUi : public UserInterface, public DocumentView {
   // Script: the next file dialog returns this path (empty: cancelled).
   ScriptedUi& ExpectFileDialog(const std::string& path);
   ScriptedUi& ExpectFileDialogFailure();
+  // Script: the next selection dialog is of this kind (0 Arrangement, 1 Style,
+  // 2 Program) and returns answer.
+  ScriptedUi& ExpectSelection(int kind, int answer);
+
+  struct Selection {
+    int kind, d, current;
+    std::string caption;
+  };
+  std::vector<Selection> selections;
 
   // Everything shown, in order.
   std::vector<MessageRequest> messages;
@@ -56,6 +65,13 @@ class ScriptedUi : public UserInterface, public DocumentView {
   void AdvanceProgress(double amount) override;
   void HideProgress() override;
   void PauseWithEvents(double) override {}
+  int SelectArrangement(int d, int current, const std::string& caption) override {
+    return Select(0, d, current, caption);
+  }
+  int SelectStyle(int d, int current, const std::string& caption) override { return Select(1, d, current, caption); }
+  int SelectProgram(int d, int current, const std::string& caption) override {
+    return Select(2, d, current, caption);
+  }
 
   // DocumentView
   void OpenDocumentWindow(int d) override;
@@ -64,8 +80,13 @@ class ScriptedUi : public UserInterface, public DocumentView {
   void RefreshKind(int d, int kind) override;
 
  private:
+  int Select(int kind, int d, int current, const std::string& caption);
+
   struct Step {
     bool isMessage = true;
+    bool isSelection = false;
+    int selectionKind = 0;
+    int selectionAnswer = -1;
     ExpectedMessage message;
     FileDialogResult file;
   };

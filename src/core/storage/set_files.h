@@ -3,6 +3,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "storage/bytes.h"
 #include "storage/workspace.h"
@@ -25,6 +26,8 @@ bool LoadPresetNames(Workspace& ws);
 
 std::string FolderOf(const std::string& path);
 std::string BaseNameOf(const std::string& path);
+// The filters of the Set dialogs: All, then each of the five files.
+std::vector<FileFilter> SetFileFilters();
 // The file of kind k of the Set path (folder/base name), found in its folder
 // by a case-insensitive match; the upper-case name when there is none.
 std::string KindFilePath(const std::string& setPath, int kind);
@@ -46,7 +49,7 @@ int OpenSet(Workspace& ws, OpenMode mode, const std::string& name);
 // The writers, each following the scratch-file protocol.
 bool WriteKindFile(Workspace& ws, int d, int kind);
 std::string ChooseSetDestination(Workspace& ws);
-void SaveSet(Workspace& ws, int d, const std::string& fullPath, bool allKinds);
+bool SaveSet(Workspace& ws, int d, const std::string& fullPath, bool allKinds);
 // Both return true when every file that was to be written has been written.
 bool SaveSetCommand(Workspace& ws, int d);
 bool SaveSetAsCommand(Workspace& ws, int d);

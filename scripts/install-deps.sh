@@ -1,0 +1,16 @@
+#!/usr/bin/env bash
+# Installs the Debian packages Tolvane builds, tests and runs with, when missing.
+set -euo pipefail
+
+packages=(build-essential cmake libgtest-dev libbenchmark-dev qt6-base-dev fonts-liberation)
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+echo "Installing: ${missing[*]}"
+sudo=""
+[ "$(id -u)" -eq 0 ] || sudo="sudo"
+$sudo apt-get update -qq
+DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}"

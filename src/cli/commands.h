@@ -1,0 +1,24 @@
+#pragma once
+// The commands of tolvane-cli. Each returns the process exit status.
+
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+#include "console_ui.h"
+#include "storage/workspace.h"
+
+namespace tolvane {
+
+struct CliContext {
+  Workspace& ws;
+  ConsoleUi& ui;
+  std::ostream& out;
+  std::ostream& err;
+};
+
+int InfoCommand(CliContext& cx, const std::string& set);
+int CheckCommand(CliContext& cx, const std::vector<std::string>& sets);
+int ResaveCommand(CliContext& cx, const std::string& set, const std::string& destination);
+
+}  // namespace tolvane

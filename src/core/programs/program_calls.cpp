@@ -1,0 +1,70 @@
+#include "programs/program_calls.h"
+
+#include "storage/tables.h"
+#include "storage/text.h"
+#include "storage/workspace.h"
+#include "styles/style_accessors.h"
+
+namespace tolvane {
+
+namespace {
+
+// Visits every track of the named items of a Set in the order callers are
+// listed. The visitor gets the kind, item text, track name and the track's
+// program number, and returns the number the track should call.
+template <class Stores, class Visit>
+void ScanProgramTracks(Stores& s, Visit&& visit) {
+  for (int a = 0; a < kArrangementCount; ++a) {
+    auto& r = s.arrangements.records[static_cast<std::size_t>(a)];
+    if (r.Name() == kBlankName) continue;
+    for (int t = 0; t < kArrangementTracks; ++t)
+      visit(kArrangement, "Arr " + ArrangementLabel(a), kArrangementTrackNames[static_cast<std::size_t>(t)], r, t,
+            r.TrackProgram(t));
+  }
+  const int styles = kStylesPerBlock * s.styles.blockCount;
+  for (int i = 0; i < styles && i < kUserStyleCount; ++i) {
+    auto& h = s.styles.headers[static_cast<std::size_t>(i)];
+    if (h.Name() == kBlankName) continue;
+    for (int t = 0; t < kStyleTracks; ++t)
+      visit(kStyle, "Sty " + UserStyleLabel(i), kArrangementTrackNames[static_cast<std::size_t>(t)], h, t,
+            h.TrackProgram(t));
+  }
+  for (int b = 0; b < kSequenceItemCount; ++b) {
+    auto& r = s.backingSequences.records[static_cast<std::size_t>(b)];
+    if (r.Name() == kBlankName) continue;
+    for (int t = 0; t < kBackingSequenceTracks; ++t)
+      visit(kBackingSequence, "BSeq  " + std::to_string(b), kBackingSequenceTrackNames[static_cast<std::size_t>(t)],
+            r, t, r.TrackProgram(t));
+  }
+  for (int n = 0; n < kSequenceItemCount; ++n) {
+    auto& r = s.songs.records[static_cast<std::size_t>(n)];
+    if (r.Name() == kBlankName) continue;
+    for (int t = 0; t < kSongTracks; ++t)
+      visit(kSong, "Song  " + std::to_string(n), kSongTrackNames[static_cast<std::size_t>(t)], r, t,
+            r.TrackProgram(t));
+  }
+}
+
+}  // namespace
+
+int FindProgramCallers(const Workspace& ws, int d, int p, std::vector<ProgramCaller>* callers) {
+  int count = 0;
+  ScanProgramTracks(ws.Stores(d), [&](int, const std::string& item, std::string_view track, const auto&, int,
+                                      int program) {
+    if (program != p) return;
+    ++count;
+    if (callers) callers->push_back({item, std::string(track)});
+  });
+  return count;
+}
+
+void RedirectProgramCalls(Workspace& ws, int d, int from, int to) {
+  ScanProgramTracks(ws.Stores(d), [&](int kind, const std::string&, std::string_view, auto& record, int t,
+                                      int program) {
+    if (program != from) return;
+    record.SetTrackProgram(t, static_cast<std::int16_t>(to));
+    ws.MarkModified(d, kind);
+  });
+}
+
+}  // namespace tolvane

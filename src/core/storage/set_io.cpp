@@ -1,0 +1,101 @@
+// The readers and writers of the five Set files, and the scratch-file
+// protocol every writer follows.
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <system_error>
+
+#include "storage/set_files.h"
+#include "storage/tables.h"
+
+namespace fs = std::filesystem;
+
+namespace tolvane {
+
+namespace {
+
+bool DecodeInto(Workspace& ws, const KindFile& file, int d, int kind) {
+  SetStores& s = ws.Stores(d);
+  switch (kind) {
+    case kArrangement: return DecodeArrangementFile(file.bytes, s.arrangements);
+    case kStyle: return DecodeStyleFile(file.bytes, s.styles);
+    case kProgram: return DecodeProgramFile(file.bytes, s.programs);
+    case kBackingSequence: return DecodeBackingSequenceFile(file.bytes, s.backingSequences);
+    case kSong: return DecodeSongFile(file.bytes, s.songs);
+    case kGlobal: return DecodeGlobalData(file.bytes, s.global);
+    default: return false;
+  }
+}
+
+Bytes Encode(const Workspace& ws, int d, int kind) {
+  const SetStores& s = ws.Stores(d);
+  switch (kind) {
+    case kArrangement: return EncodeArrangementFile(s.arrangements);
+    case kStyle: return EncodeStyleFile(s.styles);
+    case kProgram: return EncodeProgramFile(s.programs, s.global);
+    case kBackingSequence: return EncodeBackingSequenceFile(s.backingSequences);
+    case kSong: return EncodeSongFile(s.songs);
+    default: return {};
+  }
+}
+
+bool WriteWhole(const std::string& path, const Bytes& bytes) {
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  if (!out) return false;
+  out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+  out.close();
+  return !out.fail();
+}
+
+bool IsReadOnly(const std::string& path) {
+  std::error_code ec;
+  auto perms = fs::status(path, ec).permissions();
+  if (ec) return false;
+  return (perms & fs::perms::owner_write) == fs::perms::none;
+}
+
+}  // namespace
+
+bool ReadKindFile(Workspace& ws, const KindFile& file, int d, int kind) {
+  if (DecodeInto(ws, file, d, kind)) return true;
+  ShowReadError(ws, kind, "");
+  return false;
+}
+
+bool WriteKindFile(Workspace& ws, int d, int kind) {
+  BusyPointer busy(ws.ui);
+  const std::string& scratch = ws.locations.scratchFile;
+  std::error_code ec;
+  if (fs::exists(scratch, ec)) fs::remove(scratch, ec);
+
+  const DocumentSlot& slot = ws.Slot(d);
+  const std::string destination = KindFilePath(slot.folder + "/" + slot.name, kind);
+  if (fs::exists(destination, ec) && IsReadOnly(destination)) {
+    ShowSaveError(ws, kind, "Destination file is Read-Only!");
+    return false;
+  }
+
+  // The whole file goes to the scratch file first; the destination is then
+  // replaced in one step, from a copy beside it, so that it is never half written.
+  const std::string beside = FolderOf(destination) + "/." + BaseNameOf(destination) + ".tolvane-new";
+  bool ok = WriteWhole(scratch, Encode(ws, d, kind));
+  if (ok) ok = fs::copy_file(scratch, beside, fs::copy_options::overwrite_existing, ec) && !ec;
+  if (ok) {
+    fs::rename(beside, destination, ec);
+    ok = !ec;
+  }
+  std::error_code ignore;
+  fs::remove(beside, ignore);
+  fs::remove(scratch, ignore);
+  if (!ok) {
+    ShowSaveError(ws, kind, "");
+    return false;
+  }
+  SetStores& s = ws.Stores(d);
+  if (kind == kBackingSequence) s.backingSequences.filePath = destination;
+  if (kind == kSong) s.songs.filePath = destination;
+  return true;
+}
+
+}  // namespace tolvane

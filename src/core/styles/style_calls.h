@@ -1,0 +1,16 @@
+#pragma once
+// Calls to a Style: named Arrangements and Backing Sequences that play it.
+
+#include <string>
+#include <vector>
+
+namespace tolvane {
+
+class Workspace;
+
+// Count of callers of style number n in Set d; their texts ("Arr A11",
+// "BSeq  3") are appended to list when one is given.
+int FindStyleCallers(const Workspace& ws, int d, int n, std::vector<std::string>* list = nullptr);
+void RedirectStyleCalls(Workspace& ws, int d, int from, int to);
+
+}  // namespace tolvane

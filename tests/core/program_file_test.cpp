@@ -1,0 +1,130 @@
+#include <gtest/gtest.h>
+
+#include "programs/program_data.h"
+#include "random_programs.h"
+
+namespace tolvane {
+namespace {
+
+void ExpectSame(const ProgramSetData& a, const ProgramSetData& b) {
+  EXPECT_EQ(a.header, b.header);
+  EXPECT_EQ(a.records, b.records);
+  EXPECT_EQ(a.drumKits, b.drumKits);
+  EXPECT_EQ(a.unused1, b.unused1);
+  EXPECT_EQ(a.unused2, b.unused2);
+}
+
+// A file as the instrument might leave it: every byte random.
+Bytes RandomFile(std::uint32_t seed, std::size_t size = kProgramFileSize) {
+  test::Rng rng(seed);
+  Bytes file(size);
+  rng.Fill(file);
+  return file;
+}
+
+TEST(ProgramFile, RoundTripsEveryByte) {
+  for (std::uint32_t seed : {1u, 2u, 3u, 99u}) {
+    test::Rng rng(seed);
+    const ProgramSetData data = test::RandomProgramSetData(rng);
+    const GlobalRecord global = test::RandomGlobalRecord(rng);
+    const Bytes file = EncodeProgramFile(data, global);
+    ASSERT_EQ(file.size(), 14255u);
+    ProgramSetData read;
+    GlobalSetData readGlobal;
+    ASSERT_TRUE(DecodeProgramFile(file, read));
+    ASSERT_TRUE(DecodeGlobalData(file, readGlobal));
+    ExpectSame(read, data);
+    EXPECT_EQ(readGlobal, global);
+    EXPECT_EQ(EncodeProgramFile(read, readGlobal), file);
+  }
+}
+
+TEST(ProgramFile, KeepsEveryByteOfAForeignFileButTheNamesDirectory) {
+  const Bytes file = RandomFile(7);
+  ProgramSetData data;
+  GlobalSetData global;
+  ASSERT_TRUE(DecodeProgramFile(file, data));
+  ASSERT_TRUE(DecodeGlobalData(file, global));
+  const Bytes written = EncodeProgramFile(data, global);
+  ASSERT_EQ(written.size(), file.size());
+  for (std::size_t i = 0; i < file.size(); ++i) {
+    if (i >= 88 && i < 728) continue;
+    ASSERT_EQ(written[i], file[i]) << i;
+  }
+  // The directory is rebuilt from the record names, D11 to D88.
+  for (std::size_t u = 0; u < 64; ++u)
+    EXPECT_EQ(GetText(written, 88 + 10 * u, 10), GetText(file, 3431 + 164 * u, 10)) << u;
+  // The unused ranges are where the store says they are.
+  EXPECT_EQ(data.unused1[0], file[728]);
+  EXPECT_EQ(data.unused1[19], file[747]);
+  EXPECT_EQ(data.unused2[0], file[2471]);
+  EXPECT_EQ(data.unused2[959], file[3430]);
+  EXPECT_EQ(data.drumKits[1][0], file[1631]);
+  EXPECT_EQ(data.records[65].bytes[163], file[14254]);
+  EXPECT_EQ(global.bytes[0], file[748]);
+}
+
+TEST(ProgramFile, ShortFileFailsKeepingWhatWasRead) {
+  const Bytes full = RandomFile(13);
+  ProgramSetData whole;
+  ASSERT_TRUE(DecodeProgramFile(full, whole));
+  std::vector<std::size_t> lengths{0, 1, 87, 88, 727, 748, 790, 791, 1631, 2471, 3430, 3431, 13926, 13927, 14254};
+  for (std::size_t n = 0; n < full.size(); n += 211) lengths.push_back(n);
+  for (std::size_t length : lengths) {
+    const Bytes file(full.begin(), full.begin() + static_cast<std::ptrdiff_t>(length));
+    ProgramSetData read;
+    EXPECT_FALSE(DecodeProgramFile(file, read)) << length;
+    EXPECT_EQ(EncodeProgramFile(read, GlobalRecord{}).size(), 14255u);
+    if (length >= 88) {
+      EXPECT_EQ(read.header, whole.header);
+    }
+    if (length >= 1631) {
+      EXPECT_EQ(read.drumKits[0], whole.drumKits[0]);
+    }
+    for (std::size_t u = 0; u < 64; ++u) {
+      if (3431 + 164 * (u + 1) <= length) {
+        EXPECT_EQ(read.records[u], whole.records[u]) << length << " " << u;
+      } else if (3431 + 164 * u >= length) {
+        EXPECT_EQ(read.records[u], ProgramRecord{}) << length << " " << u;
+      }
+    }
+    GlobalSetData global;
+    EXPECT_EQ(DecodeGlobalData(file, global), length >= 791) << length;
+  }
+  // Bytes after the last drum kit are not part of the file and are dropped.
+  Bytes longer = full;
+  longer.push_back(0x42);
+  ProgramSetData read;
+  GlobalSetData global;
+  ASSERT_TRUE(DecodeProgramFile(longer, read));
+  ASSERT_TRUE(DecodeGlobalData(longer, global));
+  EXPECT_EQ(EncodeProgramFile(read, global).size(), 14255u);
+}
+
+TEST(ProgramFile, MutatedFilesNeverBreakTheReader) {
+  test::Rng gen(31);
+  const Bytes valid = EncodeProgramFile(test::RandomProgramSetData(gen), test::RandomGlobalRecord(gen));
+  test::Rng rng(20240602);
+  for (int round = 0; round < 400; ++round) {
+    Bytes file = valid;
+    for (int f = rng.Int(1, 20); f > 0; --f) file[static_cast<std::size_t>(rng.Int(0, 14254))] = rng.Byte();
+    if (rng.Chance(50)) file.resize(static_cast<std::size_t>(rng.Int(0, 14255)));
+    ProgramSetData read;
+    GlobalSetData global;
+    const bool ok = DecodeProgramFile(file, read);
+    EXPECT_EQ(ok, file.size() == 14255u);
+    DecodeGlobalData(file, global);
+    const Bytes written = EncodeProgramFile(read, global);
+    ASSERT_EQ(written.size(), 14255u);
+    if (ok) {
+      for (std::size_t i = 0; i < file.size(); ++i) {
+        if (i < 88 || i >= 728) {
+          ASSERT_EQ(written[i], file[i]) << round << " " << i;
+        }
+      }
+    }
+  }
+}
+
+}  // namespace
+}  // namespace tolvane

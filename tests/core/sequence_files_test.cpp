@@ -1,0 +1,275 @@
+#include <gtest/gtest.h>
+
+#include "random_sequences.h"
+#include "sequences/sequence_data.h"
+
+namespace tolvane {
+namespace {
+
+constexpr std::size_t kBsqOffsets = 1966;
+constexpr std::size_t kBsqEnd = 2306;
+constexpr std::size_t kBsqData = 2308;
+constexpr std::size_t kSngOffsets = 3176;
+constexpr std::size_t kSngPatternOffsets = 3516;
+constexpr std::size_t kSngEnd = 3716;
+constexpr std::size_t kSngData = 3718;
+
+std::size_t OffsetAt(std::size_t table, int item, int track) {
+  return table + 2 * static_cast<std::size_t>(item * kEventTracks + track);
+}
+
+void ExpectSame(const BackingSequenceSetData& a, const BackingSequenceSetData& b) {
+  EXPECT_EQ(a.header, b.header);
+  EXPECT_EQ(a.records, b.records);
+  EXPECT_EQ(a.trackOffsets, b.trackOffsets);
+  EXPECT_EQ(a.endOffset, b.endOffset);
+  EXPECT_EQ(a.trackSizes, b.trackSizes);
+  EXPECT_EQ(a.itemSizes, b.itemSizes);
+  EXPECT_EQ(a.eventData, b.eventData);
+}
+
+void ExpectSame(const SongSetData& a, const SongSetData& b) {
+  EXPECT_EQ(a.header, b.header);
+  EXPECT_EQ(a.records, b.records);
+  EXPECT_EQ(a.songTable2, b.songTable2);
+  EXPECT_EQ(a.trackOffsets, b.trackOffsets);
+  EXPECT_EQ(a.patternOffsets, b.patternOffsets);
+  EXPECT_EQ(a.endOffset, b.endOffset);
+  EXPECT_EQ(a.trackSizes, b.trackSizes);
+  EXPECT_EQ(a.itemSizes, b.itemSizes);
+  EXPECT_EQ(a.eventData, b.eventData);
+  EXPECT_EQ(a.patternData, b.patternData);
+}
+
+std::size_t LargestItem(const std::array<Bytes, kSequenceItemCount>& data) {
+  std::size_t most = 0;
+  for (const auto& d : data) most = std::max(most, d.size());
+  return most;
+}
+
+TEST(BackingSequenceFile, RoundTripsEveryByte) {
+  test::Rng rng(61);
+  for (int round = 0; round < 4; ++round) {
+    const BackingSequenceSetData original = test::RandomBackingSequenceSetData(rng);
+    EXPECT_GT(LargestItem(original.eventData), 16384u);
+    const Bytes file = EncodeBackingSequenceFile(original);
+    BackingSequenceSetData read;
+    read.filePath = "C:/SETS/MINE.BSQ";
+    ASSERT_TRUE(DecodeBackingSequenceFile(file, read));
+    EXPECT_EQ(read.filePath, "C:/SETS/MINE.BSQ");
+    ExpectSame(read, original);
+    EXPECT_EQ(EncodeBackingSequenceFile(read), file);
+  }
+}
+
+TEST(SongFile, RoundTripsSongsAndPatterns) {
+  test::Rng rng(62);
+  for (int round = 0; round < 4; ++round) {
+    const SongSetData original = test::RandomSongSetData(rng);
+    EXPECT_GT(LargestItem(original.eventData), 16384u);
+    const Bytes file = EncodeSongFile(original);
+    SongSetData read;
+    ASSERT_TRUE(DecodeSongFile(file, read));
+    ExpectSame(read, original);
+    EXPECT_EQ(EncodeSongFile(read), file);
+  }
+}
+
+// Offsets from 1000 upwards: item 0 has 5 blocks in track 3, item 9 has 2
+// blocks in its last track, which ends at the end offset.
+Bytes SmallBackingSequenceFile() {
+  BackingSequenceSetData data;
+  for (std::size_t i = 0; i < kSequenceItemCount; ++i)
+    for (std::size_t t = 0; t < kEventTracks; ++t) data.trackOffsets[i][t] = static_cast<std::int16_t>(i == 0 && t <= 3 ? 1000 : 1005);
+  data.endOffset = 1007;
+  data.eventData[0] = Bytes(5 * 16, 0x11);
+  data.eventData[9] = Bytes(2 * 16, 0x99);
+  return EncodeBackingSequenceFile(data);
+}
+
+TEST(BackingSequenceFile, DerivesSizesFromTheOffsetTables) {
+  const Bytes file = SmallBackingSequenceFile();
+  ASSERT_EQ(file.size(), kBsqData + 7 * 16);
+  EXPECT_EQ(GetI16(file, OffsetAt(kBsqOffsets, 0, 4)), 1005);
+  EXPECT_EQ(GetI16(file, kBsqEnd), 1007);
+  EXPECT_EQ(file[kBsqData], 0x11);
+  EXPECT_EQ(file[kBsqData + 5 * 16], 0x99);
+
+  BackingSequenceSetData read;
+  ASSERT_TRUE(DecodeBackingSequenceFile(file, read));
+  EXPECT_EQ(read.trackSizes[0][3], 5);
+  EXPECT_EQ(read.trackSizes[9][16], 2);
+  EXPECT_EQ(read.itemSizes[0], 5);
+  EXPECT_EQ(read.itemSizes[9], 2);
+  for (int i = 1; i < 9; ++i) EXPECT_TRUE(read.eventData[static_cast<std::size_t>(i)].empty());
+  EXPECT_EQ(read.eventData[9], Bytes(32, 0x99));
+}
+
+TEST(BackingSequenceFile, AllEmptyItemsAndTrailingBytes) {
+  BackingSequenceSetData data;
+  for (auto& item : data.trackOffsets) item.fill(-77);
+  data.endOffset = -77;
+  Bytes file = EncodeBackingSequenceFile(data);
+  ASSERT_EQ(file.size(), kBsqData);
+  file.push_back(0x5A);  // past the last area: not part of any item
+  BackingSequenceSetData read;
+  ASSERT_TRUE(DecodeBackingSequenceFile(file, read));
+  for (std::size_t i = 0; i < kSequenceItemCount; ++i) {
+    EXPECT_TRUE(read.eventData[i].empty());
+    EXPECT_EQ(read.itemSizes[i], 0);
+  }
+  EXPECT_EQ(EventMemoryFigures(read, SongSetData{}).backSeqs, 0);
+  EXPECT_EQ(EncodeBackingSequenceFile(read).size(), kBsqData);
+}
+
+TEST(BackingSequenceFile, DamagedTablesFailKeepingWhatWasRead) {
+  const Bytes good = SmallBackingSequenceFile();
+  BackingSequenceSetData read;
+
+  // Offsets running backwards: track 5 of item 2 would be negative.
+  Bytes file = good;
+  PutI16(file, OffsetAt(kBsqOffsets, 2, 6), 1004);
+  EXPECT_FALSE(DecodeBackingSequenceFile(file, read));
+  EXPECT_EQ(read.eventData[0], Bytes(80, 0x11));
+  EXPECT_EQ(read.records[9], BackingSequenceRecord{});
+
+  // A single difference too large for 16 bits.
+  file = good;
+  for (int i = 0; i < kSequenceItemCount; ++i)
+    for (int t = 0; t < kEventTracks; ++t) PutI16(file, OffsetAt(kBsqOffsets, i, t), -20000);
+  PutI16(file, OffsetAt(kBsqOffsets, 9, 16), 20000);
+  PutI16(file, kBsqEnd, 20000);
+  EXPECT_FALSE(DecodeBackingSequenceFile(file, read));
+
+  // Every track fits, their sum over one item does not.
+  file = good;
+  for (int t = 0; t < kEventTracks; ++t) PutI16(file, OffsetAt(kBsqOffsets, 0, t), static_cast<std::int16_t>(-20000 + 2000 * t));
+  for (int i = 1; i < kSequenceItemCount; ++i)
+    for (int t = 0; t < kEventTracks; ++t) PutI16(file, OffsetAt(kBsqOffsets, i, t), 14000);
+  PutI16(file, kBsqEnd, 14000);
+  EXPECT_FALSE(DecodeBackingSequenceFile(file, read));
+
+  // Offsets past the end of the file: item 9 claims far more than is there.
+  file = good;
+  PutI16(file, kBsqEnd, 30000);
+  EXPECT_FALSE(DecodeBackingSequenceFile(file, read));
+  EXPECT_EQ(read.eventData[0], Bytes(80, 0x11));
+  EXPECT_TRUE(read.eventData[9].empty());
+
+  // Truncations anywhere fail, and never read beyond the bytes there are.
+  for (std::size_t length = 0; length < good.size(); length += 7) {
+    const Bytes head(good.begin(), good.begin() + static_cast<std::ptrdiff_t>(length));
+    EXPECT_FALSE(DecodeBackingSequenceFile(head, read)) << length;
+  }
+}
+
+TEST(SongFile, DamagedTablesFail) {
+  test::Rng rng(63);
+  const SongSetData original = test::RandomSongSetData(rng);
+  const Bytes good = EncodeSongFile(original);
+  SongSetData read;
+
+  Bytes file = good;  // Pattern 40 would start before Pattern 39
+  PutI16(file, kSngPatternOffsets + 2 * 40, static_cast<std::int16_t>(original.patternOffsets[39] - 1));
+  EXPECT_FALSE(DecodeSongFile(file, read));
+  EXPECT_EQ(read.eventData, original.eventData);  // the Songs were read before
+  EXPECT_EQ(read.patternData[38], original.patternData[38]);
+  EXPECT_TRUE(read.patternData[40].empty());
+
+  file = good;  // the Patterns' area ends before it begins
+  PutI16(file, kSngEnd, static_cast<std::int16_t>(GetI16(file, kSngPatternOffsets) - 1));
+  EXPECT_FALSE(DecodeSongFile(file, read));
+
+  file = good;  // the Songs' area is wider than 16 bits
+  PutI16(file, OffsetAt(kSngOffsets, 0, 0), -32768);
+  PutI16(file, kSngPatternOffsets, 32767);
+  EXPECT_FALSE(DecodeSongFile(file, read));
+
+  file = good;  // the last Pattern lacks one block
+  file.resize(file.size() - 1);
+  EXPECT_FALSE(DecodeSongFile(file, read));
+
+  for (std::size_t length : {std::size_t{0}, std::size_t{15}, std::size_t{2976}, kSngEnd + 1, kSngData + 1})
+    EXPECT_FALSE(DecodeSongFile(Bytes(good.begin(), good.begin() + static_cast<std::ptrdiff_t>(length)), read)) << length;
+}
+
+TEST(SequenceFiles, MutatedFilesNeverBreakTheReaders) {
+  test::Rng rng(1996);
+  const Bytes bsq = EncodeBackingSequenceFile(test::RandomBackingSequenceSetData(rng));
+  const Bytes sng = EncodeSongFile(test::RandomSongSetData(rng));
+  auto mutate = [&](const Bytes& file, std::size_t tables, std::size_t dataStart) {
+    Bytes out = file;
+    const int flips = rng.Int(1, 8);
+    // Most flips land in the offset tables, where they matter.
+    for (int f = 0; f < flips; ++f) {
+      const int at = rng.Chance(75) ? rng.Int(static_cast<int>(tables), static_cast<int>(dataStart) - 1)
+                                    : rng.Int(0, static_cast<int>(out.size()) - 1);
+      out[static_cast<std::size_t>(at)] = rng.Byte();
+    }
+    if (rng.Chance(30)) out.resize(static_cast<std::size_t>(rng.Int(0, static_cast<int>(out.size()))));
+    return out;
+  };
+  for (int round = 0; round < 300; ++round) {
+    BackingSequenceSetData b;
+    if (DecodeBackingSequenceFile(mutate(bsq, kBsqOffsets, kBsqData), b)) {
+      for (std::size_t i = 0; i < kSequenceItemCount; ++i) {
+        ASSERT_EQ(b.eventData[i].size(), 16u * static_cast<std::size_t>(b.itemSizes[i]));
+      }
+    }
+    SongSetData s;
+    if (DecodeSongFile(mutate(sng, kSngOffsets, kSngData), s)) {
+      for (std::size_t i = 0; i < kSequenceItemCount; ++i) {
+        ASSERT_EQ(s.eventData[i].size(), 16u * static_cast<std::size_t>(s.itemSizes[i]));
+      }
+    }
+  }
+}
+
+TEST(SequenceRecords, ProgramCallsSitWhereTheInstrumentKeepsThem) {
+  EXPECT_EQ(BackingSequenceRecord::TrackOffset(0), 19u);
+  EXPECT_EQ(BackingSequenceRecord::TrackOffset(1), 22u);
+  EXPECT_EQ(BackingSequenceRecord::TrackOffset(2), 46u);
+  EXPECT_EQ(BackingSequenceRecord::TrackOffset(9), 151u);
+  BackingSequenceRecord b;
+  b.SetTrackProgram(1, 383);
+  EXPECT_EQ(GetI16(b.bytes, 22), 383);
+
+  SongRecord s;
+  s.bytes.fill(0x55);
+  const std::size_t slot15 = 93 + 12 * 15;
+  s.SetTrackProgram(15, 519);  // user drum kit: B = 65, flag clear
+  EXPECT_EQ(s.bytes[slot15], 65);
+  EXPECT_EQ(s.bytes[slot15 + 10], 0x55);
+  EXPECT_EQ(s.TrackProgram(15), 519);
+  s.SetTrackProgram(15, 300);  // bank C: B = 178, flag set, other bits kept
+  EXPECT_EQ(s.bytes[slot15], 178);
+  EXPECT_EQ(s.bytes[slot15 + 10], 0xD5);
+  EXPECT_EQ(s.TrackProgram(15), 300);
+  SongRecord expected;
+  expected.bytes.fill(0x55);
+  expected.bytes[slot15] = 178;
+  expected.bytes[slot15 + 10] = 0xD5;
+  EXPECT_EQ(s, expected);
+  s.bytes[93] = 0;
+  s.bytes[103] = 0x80;
+  EXPECT_EQ(s.TrackProgram(0), 0);
+  EXPECT_EQ(s.TrackProgram(16), -1);
+}
+
+TEST(EventMemory, FiguresAddUpAndFreeMayGoBelowZero) {
+  BackingSequenceSetData bsq;
+  bsq.itemSizes = {100, 0, 0, 0, 0, 0, 0, 0, 0, 8000};
+  SongSetData sng;
+  sng.itemSizes = {6000, 0, 0, 0, 0, 0, 0, 0, 0, 2000};
+  sng.patternOffsets[0] = -100;
+  sng.endOffset = 186;
+  const EventMemory m = EventMemoryFigures(bsq, sng);
+  EXPECT_EQ(m.backSeqs, 8100);
+  EXPECT_EQ(m.songs, 8000);
+  EXPECT_EQ(m.patterns, 286);
+  EXPECT_EQ(m.total, 16386);
+  EXPECT_EQ(m.free, -2);
+}
+
+}  // namespace
+}  // namespace tolvane

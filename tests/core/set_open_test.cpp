@@ -1,0 +1,231 @@
+// Opening and creating Sets: the dialog, the questions, the header checks,
+// the document slots and what the readers leave in them.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "set_builder.h"
+#include "storage/set_files.h"
+#include "storage/tables.h"
+
+namespace fs = std::filesystem;
+
+namespace tolvane::test {
+namespace {
+
+constexpr auto kEx = MsgIcon::Exclamation;
+
+class OpenSetTest : public ::testing::Test {
+ protected:
+  // Writes a random Set as folder/NAME and returns it.
+  SetStores MakeSet(const std::string& folder, const std::string& name, std::uint32_t seed = 1, int blocks = 8) {
+    Rng rng(seed);
+    SetStores set = RandomSet(rng, blocks);
+    WriteSetFiles(folder, name, set);
+    return set;
+  }
+  // Scripts the open dialog to choose file; the questions that follow are
+  // scripted by the caller after this.
+  void Choose(const std::string& file) { t.ui.ExpectFileDialog(file); }
+  int OpenChosen(const std::string& file) {
+    Choose(file);
+    return Open();
+  }
+  int Open() { return OpenSet(t.ws, OpenMode::Open, ""); }
+  TestWorkspace t;
+};
+
+TEST_F(OpenSetTest, ChosenFileOpensItsSetWithEveryFileRead) {
+  const std::string folder = t.dir / "sets";
+  const SetStores set = MakeSet(folder, "MYSET");
+  const int d = OpenChosen(folder + "/MYSET.STY");
+
+  ASSERT_EQ(d, 1);
+  EXPECT_EQ(t.ws.Slot(d).name, "MYSET");
+  EXPECT_EQ(t.ws.Slot(d).folder, folder);
+  EXPECT_EQ(t.ws.prefs.pathNam, folder);
+  EXPECT_TRUE(t.ui.messages.empty());
+  for (int k = 0; k < kSetFileKinds; ++k) EXPECT_EQ(EncodeKind(t.ws.Stores(d), k), EncodeKind(set, k)) << k;
+  EXPECT_EQ(t.ws.Stores(d).global, set.global);
+  EXPECT_EQ(t.ws.Stores(d).backingSequences.filePath, folder + "/MYSET.BSQ");
+  EXPECT_FALSE(t.ws.Slot(d).AnyModified());
+  EXPECT_EQ(t.ui.events, (std::vector<std::string>{"open 1", "undo 1 0"}));
+  EXPECT_EQ(t.ui.progressCaptions, std::vector<std::string>{"Loading MYSET Files..."});
+  EXPECT_DOUBLE_EQ(t.ui.progressValue, 15);
+  EXPECT_EQ(t.ui.busyMax, 1);
+
+  const FileDialogRequest& dialog = t.ui.fileDialogs.at(0);
+  EXPECT_EQ(dialog.title, "Select a Korg-i3 Set");
+  EXPECT_EQ(dialog.initialFolder, t.programFolder);
+  ASSERT_EQ(dialog.filters.size(), 6u);
+  EXPECT_EQ(dialog.filters[0].pattern, "*.*");
+  EXPECT_EQ(dialog.filters[3].name, "Program");
+  EXPECT_EQ(dialog.filters[3].pattern, "*.PCG");
+  EXPECT_EQ(dialog.initialName, "*.*");
+  EXPECT_TRUE(dialog.fileMustExist);
+}
+
+TEST_F(OpenSetTest, FilesAreFoundWhateverTheCaseOfTheirNames) {
+  const std::string folder = t.dir / "Lower";
+  const SetStores set = MakeSet(folder, "MySet");
+  for (int k = 0; k < kSetFileKinds; ++k)
+    fs::rename(folder + "/MySet" + KindExtension(k), folder + "/myset" + KindExtension(k));
+  fs::rename(folder + "/myset.ARR", folder + "/myset.arr");
+
+  const int d = OpenChosen(folder + "/myset.arr");
+  ASSERT_EQ(d, 1);
+  EXPECT_EQ(t.ws.Slot(d).name, "MYSET");
+  EXPECT_TRUE(t.ui.messages.empty());
+  EXPECT_EQ(EncodeKind(t.ws.Stores(d), kArrangement), EncodeKind(set, kArrangement));
+  EXPECT_EQ(t.ws.Stores(d).songs.filePath, folder + "/myset.SNG");
+
+  // Saving writes back to the names found, and makes no second file.
+  t.ws.MarkModified(d, kArrangement);
+  EXPECT_TRUE(SaveSetCommand(t.ws, d));
+  EXPECT_FALSE(fs::exists(folder + "/MYSET.ARR"));
+  EXPECT_EQ(ReadFileBytes(folder + "/myset.arr"), EncodeKind(set, kArrangement));
+}
+
+TEST_F(OpenSetTest, SecondSetOfTheSameNameIsOpenedOnlyAfterTheWarning) {
+  MakeSet(t.dir / "a", "MYSET", 1);
+  MakeSet(t.dir / "b", "MYSET", 2);
+  ASSERT_EQ(OpenChosen(t.dir / "a/MYSET.ARR"), 1);
+
+  Choose(t.dir / "b/MYSET.ARR");
+  t.ui.ExpectBox("Warning", "Name MYSET is already in use.\r\nContinue anyway?", kEx, MsgButtons::OkCancel,
+                 MsgResult::Ok, MsgResult::Cancel);
+  EXPECT_EQ(Open(), 0);
+  EXPECT_EQ(t.ws.SlotCount(), 1);
+
+  Choose(t.dir / "b/MYSET.ARR");
+  t.ui.ExpectMessage("Name MYSET is already in use.\r\nContinue anyway?", MsgResult::Ok);
+  const int d = Open();
+  EXPECT_EQ(d, 2);
+  EXPECT_EQ(t.ws.Slot(d).name, "MYSET");
+}
+
+TEST_F(OpenSetTest, MissingFileIsMadeFromTheTemplateWhenTheUserAgrees) {
+  const std::string folder = t.dir / "sets";
+  MakeSet(folder, "MYSET");
+  fs::remove(folder + "/MYSET.SNG");
+
+  Choose(folder + "/MYSET.ARR");
+  t.ui.ExpectBox("Open a Set", "MYSET.SNG is missing.\r\nCreate it?", kEx, MsgButtons::OkCancel, MsgResult::Cancel,
+                 MsgResult::Cancel);
+  EXPECT_EQ(Open(), 0);
+  EXPECT_FALSE(fs::exists(folder + "/MYSET.SNG"));
+  EXPECT_FALSE(AnyDocumentOpen(t.ws));
+
+  Choose(folder + "/MYSET.ARR");
+  t.ui.ExpectMessage("MYSET.SNG is missing.\r\nCreate it?", MsgResult::Ok);
+  const int d = Open();
+  ASSERT_EQ(d, 1);
+  EXPECT_EQ(ReadFileBytes(folder + "/MYSET.SNG"), ReadFileBytes(t.programFolder + "/I3EMPTY/I3EMPTY.SNG"));
+}
+
+TEST_F(OpenSetTest, InvalidHeadersAreEachReportedAndNothingOpens) {
+  const std::string folder = t.dir / "sets";
+  MakeSet(folder, "MYSET");
+  Bytes sty = ReadFileBytes(folder + "/MYSET.STY");
+  sty[6] = 3;  // the arrangement file's code
+  WriteFileBytes(folder + "/MYSET.STY", sty);
+  Bytes bsq = ReadFileBytes(folder + "/MYSET.BSQ");
+  bsq[4] = 0x38;
+  WriteFileBytes(folder + "/MYSET.BSQ", bsq);
+  Bytes pcg = ReadFileBytes(folder + "/MYSET.PCG");
+  pcg[5] = 0xAA;  // bytes 5 and 7 are not checked
+  pcg[7] = 0x55;
+  WriteFileBytes(folder + "/MYSET.PCG", pcg);
+
+  Choose(folder + "/MYSET.ARR");
+  t.ui.ExpectBox("Error", folder + "/MYSET.STY is not a valid file", MsgIcon::Critical, MsgButtons::Ok,
+                 MsgResult::Ok, MsgResult::Ok);
+  t.ui.ExpectMessage(folder + "/MYSET.BSQ is not a valid file");
+  EXPECT_EQ(Open(), 0);
+  EXPECT_FALSE(AnyDocumentOpen(t.ws));
+  EXPECT_EQ(t.ui.busyDepth, 0);
+}
+
+TEST_F(OpenSetTest, ShortOrMissingFilesGiveTheirOwnMessages) {
+  const std::string folder = t.dir / "sets";
+  MakeSet(folder, "MYSET");
+  WriteFileBytes(folder + "/MYSET.ARR", Bytes{'K', 'O', 'R', 'G', 0x39, 0, 3});
+  t.ui.ExpectMessage("Error reading " + folder + "/MYSET.ARR file header");
+  EXPECT_EQ(OpenSet(t.ws, OpenMode::Open, folder + "/MYSET"), 0);
+
+  t.ui.ExpectMessage("File " + folder + "/OTHER.STY not found");
+  EXPECT_FALSE(OpenKindFile(t.ws, folder + "/other", kStyle).has_value());
+}
+
+TEST_F(OpenSetTest, NewSetsAreNumberedByTheirSlots) {
+  EXPECT_EQ(OpenSet(t.ws, OpenMode::New, ""), 1);
+  EXPECT_EQ(OpenSet(t.ws, OpenMode::New, ""), 2);
+  EXPECT_EQ(t.ws.Slot(1).name, "NEWSET01");
+  EXPECT_EQ(t.ws.Slot(2).name, "NEWSET02");
+  EXPECT_EQ(t.ws.Slot(2).folder, t.programFolder);
+  EXPECT_EQ(t.ui.progressCaptions.at(0), "Loading I3EMPTY Files...");
+  for (int k = 0; k < kSetFileKinds; ++k) EXPECT_EQ(t.ws.Slot(1).modified[static_cast<std::size_t>(k)], 1);
+  EXPECT_TRUE(t.ui.fileDialogs.empty());
+
+  t.ui.ExpectMessage("Save the changes in NEWSET01 ?", MsgResult::No);
+  ASSERT_TRUE(QueryCloseDocument(t.ws, 1));
+  UnloadDocument(t.ws, 1);
+  EXPECT_EQ(t.ws.prefs.oldSetNam, "");
+  EXPECT_EQ(OpenSet(t.ws, OpenMode::New, ""), 1);
+  EXPECT_EQ(t.ws.Slot(1).name, "NEWSET01");
+}
+
+TEST_F(OpenSetTest, LastSetInAFolderThatHasGoneOpensNothingAndSaysNothing) {
+  EXPECT_EQ(OpenSet(t.ws, OpenMode::Open, t.dir / "gone/MYSET"), 0);
+  EXPECT_TRUE(t.ui.messages.empty());
+  EXPECT_TRUE(t.ui.fileDialogs.empty());
+}
+
+TEST_F(OpenSetTest, NamedSetOpensWithoutTheDialog) {
+  const std::string folder = t.dir / "sets";
+  MakeSet(folder, "MYSET");
+  EXPECT_EQ(OpenSet(t.ws, OpenMode::Open, folder + "/MYSET"), 1);
+  EXPECT_TRUE(t.ui.fileDialogs.empty());
+}
+
+TEST_F(OpenSetTest, ReusedSlotShowsNothingOfTheSetThatHadIt) {
+  MakeSet(t.dir / "big", "BIG", 3, 8);
+  MakeSet(t.dir / "small", "SMALL", 4, 1);
+  ASSERT_EQ(OpenSet(t.ws, OpenMode::Open, t.dir / "big/BIG"), 1);
+  ASSERT_TRUE(QueryCloseDocument(t.ws, 1));
+  UnloadDocument(t.ws, 1);
+  ASSERT_EQ(OpenSet(t.ws, OpenMode::Open, t.dir / "small/SMALL"), 1);
+  const StyleSetData& styles = t.ws.Stores(1).styles;
+  EXPECT_EQ(styles.blockCount, 1);
+  for (int i = 4; i < kUserStyleCount; ++i) {
+    EXPECT_EQ(styles.present[static_cast<std::size_t>(i)], 0) << i;
+    EXPECT_TRUE(styles.data[static_cast<std::size_t>(i)].empty()) << i;
+  }
+  EXPECT_EQ(EncodeKind(t.ws.Stores(1), kStyle), ReadFileBytes(t.dir / "small/SMALL.STY"));
+}
+
+TEST_F(OpenSetTest, ReaderFailureIsReportedAndTheSetStillOpens) {
+  const std::string folder = t.dir / "sets";
+  MakeSet(folder, "MYSET");
+  Bytes arr = ReadFileBytes(folder + "/MYSET.ARR");
+  arr.resize(5000);
+  WriteFileBytes(folder + "/MYSET.ARR", arr);
+  t.ui.ExpectBox("Error", "Error getting Arrangement data.\r\n", MsgIcon::Critical, MsgButtons::Ok, MsgResult::Ok,
+                 MsgResult::Ok);
+  EXPECT_EQ(OpenSet(t.ws, OpenMode::Open, folder + "/MYSET"), 1);
+  EXPECT_TRUE(AnyDocumentOpen(t.ws));
+}
+
+TEST_F(OpenSetTest, DuplicateNameChecksRunOnlyForOpenedSets) {
+  const std::string folder = t.dir / "sets";
+  MakeSet(folder, "MYSET");
+  std::vector<int> checked;
+  t.ws.afterOpenChecks = [&](Workspace&, int d) { checked.push_back(d); };
+  OpenSet(t.ws, OpenMode::New, "");
+  OpenSet(t.ws, OpenMode::Open, folder + "/MYSET");
+  EXPECT_EQ(checked, std::vector<int>{2});
+}
+
+}  // namespace
+}  // namespace tolvane::test

@@ -1,0 +1,202 @@
+// Saving Sets through the scratch file, choosing destinations, and closing
+// document windows.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "set_builder.h"
+#include "storage/set_files.h"
+#include "storage/tables.h"
+
+namespace fs = std::filesystem;
+
+namespace tolvane::test {
+namespace {
+
+constexpr auto kEx = MsgIcon::Exclamation;
+
+class SaveSetTest : public ::testing::Test {
+ protected:
+  int OpenRandomSet(const std::string& folder, const std::string& name, std::uint32_t seed = 7) {
+    Rng rng(seed);
+    set_ = RandomSet(rng, 3);
+    WriteSetFiles(folder, name, set_);
+    return OpenSet(t.ws, OpenMode::Open, folder + "/" + name);
+  }
+  void ExpectFilesOf(const std::string& setPath, const SetStores& set) {
+    for (int k = 0; k < kSetFileKinds; ++k)
+      EXPECT_EQ(ReadFileBytes(setPath + KindExtension(k)), EncodeKind(set, k)) << KindName(k);
+  }
+  TestWorkspace t;
+  SetStores set_;
+};
+
+TEST_F(SaveSetTest, SaveRewritesOnlyTheModifiedKinds) {
+  const std::string folder = t.dir / "sets";
+  const int d = OpenRandomSet(folder, "MYSET");
+  ASSERT_EQ(d, 1);
+  const Bytes marker{'K', 'O', 'R', 'G', 0x39, 0, 3, 0, 'x'};
+  WriteFileBytes(folder + "/MYSET.ARR", marker);
+  t.ws.Stores(d).styles.headers[0].SetName("Changed");
+  t.ws.MarkModified(d, kStyle);
+
+  EXPECT_TRUE(SaveSetCommand(t.ws, d));
+  EXPECT_EQ(ReadFileBytes(folder + "/MYSET.ARR"), marker);
+  EXPECT_EQ(ReadFileBytes(folder + "/MYSET.STY"), EncodeKind(t.ws.Stores(d), kStyle));
+  EXPECT_FALSE(t.ws.Slot(d).AnyModified());
+  EXPECT_FALSE(fs::exists(t.ws.locations.scratchFile));
+  EXPECT_TRUE(t.ui.messages.empty());
+}
+
+TEST_F(SaveSetTest, NewSetIsSavedWholeUnderTheChosenName) {
+  const int d = OpenSet(t.ws, OpenMode::New, "");
+  const std::string folder = t.dir / "dest";
+  fs::create_directories(folder);
+  // A name typed without extension comes back with the default one added.
+  t.ui.ExpectFileDialog(folder + "/myset.xxx");
+  EXPECT_TRUE(SaveSetCommand(t.ws, d));
+
+  EXPECT_EQ(t.ws.Slot(d).name, "MYSET");
+  EXPECT_EQ(t.ws.prefs.pathNam, folder);
+  EXPECT_EQ(t.ui.events.back(), "caption 1 MYSET");
+  for (int k = 0; k < kSetFileKinds; ++k)
+    EXPECT_EQ(ReadFileBytes(folder + "/MYSET" + KindExtension(k)),
+              ReadFileBytes(t.programFolder + "/I3EMPTY/I3EMPTY" + KindExtension(k)));
+  const FileDialogRequest& dialog = t.ui.fileDialogs.at(0);
+  EXPECT_TRUE(dialog.save);
+  EXPECT_EQ(dialog.title, "Select a Korg-i3 destination file (without extension)");
+  EXPECT_EQ(dialog.defaultExtension, "xxx");
+  EXPECT_EQ(dialog.initialName, "");
+
+  EXPECT_TRUE(QueryCloseDocument(t.ws, d));  // nothing left to ask
+  UnloadDocument(t.ws, d);
+  EXPECT_EQ(t.ws.prefs.oldSetNam, folder + "/MYSET");
+}
+
+TEST_F(SaveSetTest, SaveOfANewSetOverwritesAnExistingSetWithoutAsking) {
+  const std::string folder = t.dir / "dest";
+  Rng rng(3);
+  WriteSetFiles(folder, "OLD", RandomSet(rng, 2));
+  const int d = OpenSet(t.ws, OpenMode::New, "");
+  t.ui.ExpectFileDialog(folder + "/OLD.ARR");
+  EXPECT_TRUE(SaveSetCommand(t.ws, d));
+  EXPECT_EQ(ReadFileBytes(folder + "/OLD.STY"), ReadFileBytes(t.programFolder + "/I3EMPTY/I3EMPTY.STY"));
+}
+
+TEST_F(SaveSetTest, SaveAsAsksOnlyWhenTheStyleFileExists) {
+  const int d = OpenRandomSet(t.dir / "sets", "MYSET");
+  const std::string dest = t.dir / "dest";
+  Rng rng(5);
+  WriteSetFiles(dest, "OTHER", RandomSet(rng, 1));
+
+  t.ui.ExpectFileDialog(dest + "/OTHER.ARR")
+      .ExpectBox("Save a Set", "This Set already exists.\r\nOverwrite it?", kEx, MsgButtons::OkCancel,
+                 MsgResult::Cancel, MsgResult::Cancel);
+  EXPECT_FALSE(SaveSetAsCommand(t.ws, d));
+  EXPECT_EQ(t.ws.Slot(d).name, "MYSET");
+  EXPECT_NE(ReadFileBytes(dest + "/OTHER.ARR"), EncodeKind(set_, kArrangement));
+
+  fs::remove(dest + "/OTHER.STY");
+  t.ui.ExpectFileDialog(dest + "/OTHER.ARR");
+  EXPECT_TRUE(SaveSetAsCommand(t.ws, d));
+  EXPECT_EQ(t.ws.Slot(d).name, "OTHER");
+  ExpectFilesOf(dest + "/OTHER", set_);
+}
+
+TEST_F(SaveSetTest, ReadOnlyDestinationIsLeftAloneAndTheKindStaysModified) {
+  const std::string folder = t.dir / "sets";
+  const int d = OpenRandomSet(folder, "MYSET");
+  for (int k = 0; k < kSetFileKinds; ++k) t.ws.MarkModified(d, k);
+  const Bytes before = ReadFileBytes(folder + "/MYSET.ARR");
+  fs::permissions(folder + "/MYSET.ARR", fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+                  fs::perm_options::remove);
+  t.ws.Stores(d).arrangements.records[0].SetName("Changed");
+
+  t.ui.ExpectBox("Error", "Error saving Arrangement data.\r\nDestination file is Read-Only!", MsgIcon::Critical,
+                 MsgButtons::Ok, MsgResult::Ok, MsgResult::Ok);
+  EXPECT_FALSE(SaveSetCommand(t.ws, d));
+  EXPECT_EQ(ReadFileBytes(folder + "/MYSET.ARR"), before);
+  EXPECT_EQ(t.ws.Slot(d).modified[kArrangement], 1);
+  for (int k = 1; k < kSetFileKinds; ++k) EXPECT_EQ(t.ws.Slot(d).modified[static_cast<std::size_t>(k)], 0) << k;
+
+  t.ui.ExpectMessage("Save the changes in MYSET ?", MsgResult::Cancel);
+  EXPECT_FALSE(QueryCloseDocument(t.ws, d));
+}
+
+TEST_F(SaveSetTest, FailedWriteKeepsTheOldFileWholeAndRemovesTheScratchFile) {
+  const std::string folder = t.dir / "sets";
+  const int d = OpenRandomSet(folder, "MYSET");
+  // A leftover scratch file from an earlier failure goes first.
+  WriteFileBytes(t.ws.locations.scratchFile, Bytes{1, 2, 3});
+  // A folder where the destination should be cannot be replaced.
+  fs::remove(folder + "/MYSET.BSQ");
+  fs::create_directories(folder + "/MYSET.BSQ/inside");
+  t.ws.MarkModified(d, kBackingSequence);
+  t.ws.MarkModified(d, kSong);
+
+  t.ui.ExpectMessage("Error saving Backing Sequence data.\r\n");
+  EXPECT_FALSE(SaveSetCommand(t.ws, d));
+  EXPECT_TRUE(fs::is_directory(folder + "/MYSET.BSQ/inside"));
+  EXPECT_EQ(t.ws.Slot(d).modified[kBackingSequence], 1);
+  EXPECT_EQ(t.ws.Slot(d).modified[kSong], 0);
+  EXPECT_FALSE(fs::exists(t.ws.locations.scratchFile));
+  for (const auto& entry : fs::directory_iterator(folder))
+    EXPECT_EQ(entry.path().filename().string().find(".tolvane"), std::string::npos) << entry.path();
+}
+
+TEST_F(SaveSetTest, DestinationDialogFailureSavesNothing) {
+  const int d = OpenSet(t.ws, OpenMode::New, "");
+  t.ui.ExpectFileDialogFailure().ExpectBox("", "Error getting file name", kEx, MsgButtons::Ok, MsgResult::Ok,
+                                           MsgResult::Ok);
+  EXPECT_FALSE(SaveSetAsCommand(t.ws, d));
+  EXPECT_EQ(t.ws.Slot(d).name, "NEWSET01");
+}
+
+TEST_F(SaveSetTest, ClosingAsksOnlyForChangedSetsAndKeepsThemWhenTheSaveDoesNotHappen) {
+  const std::string folder = t.dir / "sets";
+  const int d = OpenRandomSet(folder, "MYSET");
+  EXPECT_TRUE(QueryCloseDocument(t.ws, d));
+  EXPECT_TRUE(t.ui.messages.empty());
+
+  const int n = OpenSet(t.ws, OpenMode::New, "");
+  // Yes, then the destination dialog is cancelled: the window stays.
+  t.ui.ExpectBox("NEWSET02", "Save the changes in NEWSET02 ?", kEx, MsgButtons::YesNoCancel, MsgResult::Cancel,
+                 MsgResult::Yes)
+      .ExpectFileDialog("");
+  EXPECT_FALSE(QueryCloseDocument(t.ws, n));
+  EXPECT_TRUE(t.ws.Slot(n).AnyModified());
+
+  // Yes, and the save fails: the window stays too.
+  t.ws.MarkModified(d, kArrangement);
+  fs::remove(folder + "/MYSET.ARR");
+  fs::create_directories(folder + "/MYSET.ARR/x");
+  t.ui.ExpectMessage("Save the changes in MYSET ?", MsgResult::Yes).ExpectMessage("Error saving Arrangement data.\r\n");
+  EXPECT_FALSE(QueryCloseDocument(t.ws, d));
+
+  t.ui.ExpectMessage("Save the changes in MYSET ?", MsgResult::No);
+  EXPECT_TRUE(QueryCloseDocument(t.ws, d));
+}
+
+TEST_F(SaveSetTest, UnloadForgetsTheRecordsOfTheClosedSetAndRemembersIt) {
+  const std::string folder = t.dir / "sets";
+  const int d = OpenRandomSet(folder, "MYSET");
+  const int other = OpenSet(t.ws, OpenMode::New, "");
+  t.ws.edits.arrangements.clipboard.sourceSet = static_cast<std::int16_t>(d);
+  t.ws.edits.programs.undo.sourceSet = static_cast<std::int16_t>(d);
+  t.ws.edits.songs.clipboard.sourceSet = static_cast<std::int16_t>(other);
+
+  UnloadDocument(t.ws, d);
+  EXPECT_TRUE(t.ws.Slot(d).free);
+  EXPECT_EQ(t.ws.edits.arrangements.clipboard.sourceSet, 0);
+  EXPECT_EQ(t.ws.edits.programs.undo.sourceSet, 0);
+  EXPECT_EQ(t.ws.edits.songs.clipboard.sourceSet, other);
+  EXPECT_EQ(t.ws.prefs.oldSetNam, folder + "/MYSET");
+
+  UnloadDocument(t.ws, other);
+  EXPECT_EQ(t.ws.prefs.oldSetNam, folder + "/MYSET");
+  EXPECT_FALSE(AnyDocumentOpen(t.ws));
+}
+
+}  // namespace
+}  // namespace tolvane::test

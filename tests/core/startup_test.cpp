@@ -1,0 +1,105 @@
+// What start-up reads beside the program: the preset names and the template.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "set_builder.h"
+#include "storage/preset_names.h"
+#include "storage/set_files.h"
+
+namespace fs = std::filesystem;
+
+namespace tolvane::test {
+namespace {
+
+// A names file with the instrument line and n names after it.
+std::string NamesFile(const std::string& before, int n) {
+  std::string text = "free text\nmore, free text\n" + before;
+  for (int i = 0; i < n; ++i) text += "Name" + std::to_string(i) + "\n";
+  return text;
+}
+
+TEST(PresetNames, FieldsAfterTheInstrumentLineFillTheFourLists) {
+  PresetNames names;
+  std::string text = "intro\r\nThis is the KORG-I3 list\r\n/ Styles heading\r\n\r\nBeats\r\n";
+  text += "\"A, quoted\" , Twelve chars\r\n";
+  for (int i = 0; i < 244; ++i) text += "N" + std::to_string(i) + (i % 2 ? "," : "\r\n");
+  ASSERT_TRUE(ParsePresetNames(text, names));
+  EXPECT_EQ(names.styles[0], "Beats     ");
+  EXPECT_EQ(names.styles[1], "A, quoted ");
+  EXPECT_EQ(names.styles[2], "Twelve cha");
+  EXPECT_EQ(names.styles[3], "N0        ");
+  EXPECT_EQ(names.programs[0], "N45       ");
+  EXPECT_EQ(names.bankC[0], "N173      ");
+  EXPECT_EQ(names.drumKits[5], "N242      ");
+}
+
+TEST(PresetNames, MissingInstrumentLineOrTooFewNamesFail) {
+  PresetNames names;
+  EXPECT_FALSE(ParsePresetNames(NamesFile("", 246), names));
+  EXPECT_FALSE(ParsePresetNames(NamesFile("Korg-i3\n", 245), names));
+  EXPECT_TRUE(ParsePresetNames(NamesFile("korg-i3\n", 246), names));
+}
+
+TEST(PresetNames, ShippedFileHasEveryList) {
+  PresetNames names;
+  std::string text;
+  Bytes b = ReadFileBytes(std::string(TOLVANE_DATA_DIR) + "/I3PRSTS.TXT");
+  text.assign(b.begin(), b.end());
+  ASSERT_TRUE(ParsePresetNames(text, names));
+  EXPECT_EQ(names.styles[47], "Style P68 ");
+  EXPECT_EQ(names.programs[64], "Prog B11  ");
+  EXPECT_EQ(names.bankC[63], "Prog C88  ");
+  EXPECT_EQ(names.drumKits[0], "Drums Dr1 ");
+}
+
+TEST(Startup, UnreadableNamesFileEndsTheProgramWithItsMessage) {
+  TestWorkspace t;
+  fs::remove(t.programFolder + "/I3PRSTS.TXT");
+  t.ui.ExpectBox("Error", "Error getting Preset names from file I3PRSTS.TXT\r\nEnding program!",
+                 MsgIcon::Critical, MsgButtons::Ok, MsgResult::Ok, MsgResult::Ok);
+  EXPECT_FALSE(LoadPresetNames(t.ws));
+}
+
+TEST(Startup, MissingTemplateIsReportedTwice) {
+  TestWorkspace t;
+  fs::remove(t.programFolder + "/I3EMPTY/I3EMPTY.STY");
+  t.ui.ExpectMessage("File " + t.programFolder + "/I3EMPTY/I3EMPTY.STY not found")
+      .ExpectMessage("Error getting Style data.\r\n");
+  EXPECT_FALSE(BuildTables(t.ws, t.programFolder));
+  EXPECT_EQ(t.ui.busyDepth, 0);
+}
+
+TEST(Startup, ScratchFileGoesToTempThenTmpdir) {
+  TestWorkspace t;
+  EXPECT_EQ(t.ws.locations.scratchFile, (t.dir / "scratch") + "/KORGI3.TMP");
+  ::setenv("TEMP", "", 1);
+  ::setenv("TMPDIR", (t.dir / "other").c_str(), 1);
+  const bool built = BuildTables(t.ws, t.programFolder);
+  ::unsetenv("TMPDIR");
+  ASSERT_TRUE(built);
+  EXPECT_EQ(t.ws.locations.scratchFile, (t.dir / "other") + "/KORGI3.TMP");
+}
+
+TEST(Startup, EmptyStyleComesFromTheTemplateWithABlankName) {
+  TestWorkspace t;
+  const StyleClip& empty = t.ws.edits.styles.empty;
+  EXPECT_EQ(empty.header.Name(), std::string(10, ' '));
+  EXPECT_EQ(empty.size, 1168);
+  EXPECT_EQ(empty.present, 1);
+  EXPECT_TRUE(empty.data.empty());
+  EXPECT_EQ(t.ws.edits.programs.empty.record.Name(), std::string(10, ' '));
+}
+
+TEST(Preferences, LeadingNumberElseZero) {
+  EXPECT_EQ(PreferenceNumber("1"), 1);
+  EXPECT_EQ(PreferenceNumber("2 tabs"), 2);
+  EXPECT_EQ(PreferenceNumber("1.6"), 2);
+  EXPECT_EQ(PreferenceNumber("-3"), -3);
+  EXPECT_EQ(PreferenceNumber("tile"), 0);
+  EXPECT_EQ(PreferenceNumber(""), 0);
+}
+
+}  // namespace
+}  // namespace tolvane::test

@@ -1,0 +1,110 @@
+#include "set_builder.h"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#include "random_arrangements.h"
+#include "random_programs.h"
+#include "random_sequences.h"
+#include "random_styles.h"
+#include "storage/set_files.h"
+#include "storage/tables.h"
+
+namespace fs = std::filesystem;
+
+namespace tolvane::test {
+
+namespace {
+
+template <std::size_t N>
+void StampHeader(std::array<std::uint8_t, N>& header, int kind) {
+  const std::uint8_t korg[5] = {'K', 'O', 'R', 'G', 0x39};
+  std::copy(std::begin(korg), std::end(korg), header.begin());
+  header[6] = static_cast<std::uint8_t>(KindHeaderCode(kind));
+}
+
+}  // namespace
+
+SetStores RandomSet(Rng& rng, int blockCount) {
+  SetStores set;
+  set.arrangements = RandomArrangementSetData(rng, rng.Int(0, 3000));
+  set.styles = RandomStyleSetData(rng, blockCount);
+  set.programs = RandomProgramSetData(rng);
+  set.global = RandomGlobalRecord(rng);
+  set.backingSequences = RandomBackingSequenceSetData(rng);
+  set.songs = RandomSongSetData(rng);
+  StampHeader(set.arrangements.header, kArrangement);
+  StampHeader(set.styles.header, kStyle);
+  StampHeader(set.programs.header, kProgram);
+  StampHeader(set.backingSequences.header, kBackingSequence);
+  StampHeader(set.songs.header, kSong);
+  return set;
+}
+
+Bytes EncodeKind(const SetStores& set, int kind) {
+  switch (kind) {
+    case kArrangement: return EncodeArrangementFile(set.arrangements);
+    case kStyle: return EncodeStyleFile(set.styles);
+    case kProgram: return EncodeProgramFile(set.programs, set.global);
+    case kBackingSequence: return EncodeBackingSequenceFile(set.backingSequences);
+    case kSong: return EncodeSongFile(set.songs);
+    default: return {};
+  }
+}
+
+void WriteSetFiles(const std::string& folder, const std::string& name, const SetStores& set) {
+  fs::create_directories(folder);
+  for (int k = 0; k < kSetFileKinds; ++k) WriteFileBytes(folder + "/" + name + KindExtension(k), EncodeKind(set, k));
+}
+
+Bytes ReadFileBytes(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+void WriteFileBytes(const std::string& path, const Bytes& bytes) {
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+  ASSERT_TRUE(out.good()) << path;
+}
+
+TempDir::TempDir() {
+  static std::atomic<int> counter{0};
+  // Taken once: tests change TEMP and TMPDIR to try the scratch folder rules.
+  static const fs::path base = fs::temp_directory_path();
+  path_ = (base /
+           ("tolvane-test-" + std::to_string(::getpid()) + "-" + std::to_string(counter++)))
+              .string();
+  fs::remove_all(path_);
+  fs::create_directories(path_);
+}
+
+TempDir::~TempDir() {
+  std::error_code ec;
+  // Read-only files made by a test must not keep their folder alive.
+  for (auto it = fs::recursive_directory_iterator(path_, ec); !ec && it != fs::recursive_directory_iterator();
+       it.increment(ec))
+    fs::permissions(it->path(), fs::perms::owner_all, fs::perm_options::add, ec);
+  fs::remove_all(path_, ec);
+}
+
+TestWorkspace::TestWorkspace() {
+  programFolder = dir / "program";
+  fs::create_directories(programFolder);
+  fs::copy(std::string(TOLVANE_DATA_DIR) + "/I3EMPTY", programFolder + "/I3EMPTY", fs::copy_options::recursive);
+  fs::copy_file(std::string(TOLVANE_DATA_DIR) + "/I3PRSTS.TXT", programFolder + "/I3PRSTS.TXT");
+  fs::create_directories(dir / "scratch");
+  ::setenv("TEMP", (dir / "scratch").c_str(), 1);
+  EXPECT_TRUE(BuildTables(ws, programFolder));
+  EXPECT_TRUE(LoadPresetNames(ws));
+  ws.AddSlot();
+  ui.events.clear();
+}
+
+}  // namespace tolvane::test
