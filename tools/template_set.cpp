@@ -1,5 +1,6 @@
 // The empty template Set "I3EMPTY".
 
+#include "sequences/event_offsets.h"
 #include "set_makers.h"
 #include "storage/tables.h"
 
@@ -31,31 +32,25 @@ void StampHeaders(SetStores& set) {
 void LayOutEventAreas(SetStores& set, int base, const std::array<std::array<int, kEventTracks>, 10>& bsqTracks,
                       const std::array<std::array<int, kEventTracks>, 10>& songTracks,
                       const std::array<int, kPatternCount>& patternBlocks) {
-  int at = base;
-  auto layItems = [&](auto& data, const auto& tracks) {
-    for (int i = 0; i < kSequenceItemCount; ++i) {
+  auto setSizes = [](auto& data, const auto& tracks) {
+    for (std::size_t i = 0; i < kSequenceItemCount; ++i) {
       int itemSize = 0;
-      for (int t = 0; t < kEventTracks; ++t) {
-        const auto size = static_cast<std::int16_t>(tracks[static_cast<std::size_t>(i)][static_cast<std::size_t>(t)]);
-        data.trackOffsets[static_cast<std::size_t>(i)][static_cast<std::size_t>(t)] = static_cast<std::int16_t>(at);
-        data.trackSizes[static_cast<std::size_t>(i)][static_cast<std::size_t>(t)] = size;
-        at += size;
-        itemSize += size;
+      for (std::size_t t = 0; t < kEventTracks; ++t) {
+        data.trackSizes[i][t] = static_cast<std::int16_t>(tracks[i][t]);
+        itemSize += tracks[i][t];
       }
-      data.itemSizes[static_cast<std::size_t>(i)] = static_cast<std::int16_t>(itemSize);
-      data.eventData[static_cast<std::size_t>(i)].resize(static_cast<std::size_t>(itemSize) * kEventBlockSize);
+      data.eventData[i].resize(static_cast<std::size_t>(itemSize) * kEventBlockSize);
     }
   };
-  layItems(set.backingSequences, bsqTracks);
-  set.backingSequences.endOffset = static_cast<std::int16_t>(at);
-  layItems(set.songs, songTracks);
-  for (int p = 0; p < kPatternCount; ++p) {
-    set.songs.patternOffsets[static_cast<std::size_t>(p)] = static_cast<std::int16_t>(at);
-    at += patternBlocks[static_cast<std::size_t>(p)];
-    set.songs.patternData[static_cast<std::size_t>(p)].resize(
-        static_cast<std::size_t>(patternBlocks[static_cast<std::size_t>(p)]) * kEventBlockSize);
-  }
-  set.songs.endOffset = static_cast<std::int16_t>(at);
+  setSizes(set.backingSequences, bsqTracks);
+  setSizes(set.songs, songTracks);
+  for (std::size_t p = 0; p < kPatternCount; ++p)
+    set.songs.patternData[p].resize(static_cast<std::size_t>(patternBlocks[p]) * kEventBlockSize);
+  // The song area follows the backing-sequence area in the event memory.
+  set.backingSequences.trackOffsets[0][0] = static_cast<std::int16_t>(base);
+  RecomputeBackingSequenceOffsets(set.backingSequences);
+  set.songs.trackOffsets[0][0] = set.backingSequences.endOffset;
+  RecomputeSongOffsets(set.songs);
 }
 
 SetStores MakeTemplateSet() {

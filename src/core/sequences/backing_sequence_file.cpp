@@ -2,6 +2,7 @@
 // end offset, then the event data of the 10 items back to back.
 
 #include "sequences/event_areas.h"
+#include "sequences/event_offsets.h"
 #include "sequences/sequence_data.h"
 
 namespace tolvane {
@@ -13,9 +14,8 @@ constexpr std::size_t kEndOffsetOffset = 2306;
 constexpr std::size_t kEventDataOffset = 2308;
 
 std::size_t RecordOffset(std::size_t i) { return kRecordsOffset + kBackingSequenceRecordSize * i; }
-}  // namespace
 
-bool DecodeBackingSequenceFile(std::span<const std::uint8_t> file, BackingSequenceSetData& data) {
+bool DecodeAreas(std::span<const std::uint8_t> file, BackingSequenceSetData& data) {
   std::string path = std::move(data.filePath);
   data = BackingSequenceSetData{};
   data.filePath = std::move(path);
@@ -40,6 +40,14 @@ bool DecodeBackingSequenceFile(std::span<const std::uint8_t> file, BackingSequen
     if (!ReadEventArea(file, pos, data.itemSizes[item], data.eventData[item])) return false;
   }
   return true;
+}
+}  // namespace
+
+bool DecodeBackingSequenceFile(std::span<const std::uint8_t> file, BackingSequenceSetData& data) {
+  if (DecodeAreas(file, data)) return true;
+  // What was read stays, laid out so that saving it gives a readable file.
+  KeepReadableAfterFailure(data);
+  return false;
 }
 
 // The offsets are written as they are: editing keeps them consistent.

@@ -3,6 +3,7 @@
 // followed by that of the 100 Patterns.
 
 #include "sequences/event_areas.h"
+#include "sequences/event_offsets.h"
 #include "sequences/sequence_data.h"
 
 namespace tolvane {
@@ -29,9 +30,8 @@ void WriteValues(ByteWriter& out, std::size_t off, std::span<const std::int16_t>
     off += 2;
   }
 }
-}  // namespace
 
-bool DecodeSongFile(std::span<const std::uint8_t> file, SongSetData& data) {
+bool DecodeAreas(std::span<const std::uint8_t> file, SongSetData& data) {
   std::string path = std::move(data.filePath);
   data = SongSetData{};
   data.filePath = std::move(path);
@@ -65,6 +65,14 @@ bool DecodeSongFile(std::span<const std::uint8_t> file, SongSetData& data) {
     if (!ReadEventArea(file, pos, blocks, data.patternData[k])) return false;
   }
   return true;
+}
+}  // namespace
+
+bool DecodeSongFile(std::span<const std::uint8_t> file, SongSetData& data) {
+  if (DecodeAreas(file, data)) return true;
+  // What was read stays, laid out so that saving it gives a readable file.
+  KeepReadableAfterFailure(data);
+  return false;
 }
 
 // The offsets are written as they are: editing keeps them consistent.

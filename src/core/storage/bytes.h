@@ -2,7 +2,9 @@
 // Little-endian field access on fixed-layout records, and a bounded reader for
 // whole files. Nothing here reads or writes outside the buffer it is given.
 
+#include <algorithm>
 #include <cstddef>
+#include <cstring>
 #include <cstdint>
 #include <span>
 #include <string>
@@ -45,21 +47,26 @@ class ByteReader {
   std::size_t size() const { return data_.size(); }
   bool overran() const { return overran_; }
 
-  // Copies len bytes at off into out (zero where the file has ended).
+  // Copies out.size() bytes at off into out (zero where the file has ended).
   void Read(std::size_t off, std::span<std::uint8_t> out) {
-    for (std::size_t i = 0; i < out.size(); ++i) {
-      std::size_t at = off + i;
-      if (at < off || at >= data_.size()) {  // wrapped or past the end
-        out[i] = 0;
-        overran_ = true;
-      } else {
-        out[i] = data_[at];
-      }
+    const std::size_t available = off < data_.size() ? data_.size() - off : 0;
+    const std::size_t n = std::min(available, out.size());
+    if (n > 0) std::memcpy(out.data(), data_.data() + off, n);
+    if (n < out.size()) {
+      std::fill(out.begin() + static_cast<std::ptrdiff_t>(n), out.end(), std::uint8_t{0});
+      overran_ = true;
     }
   }
   Bytes ReadBytes(std::size_t off, std::size_t len) {
-    Bytes out(len);
-    Read(off, out);
+    // Taken straight from the file where it has the bytes; no zeroing first.
+    const std::size_t available = off < data_.size() ? data_.size() - off : 0;
+    const std::size_t n = std::min(available, len);
+    Bytes out(data_.begin() + static_cast<std::ptrdiff_t>(off < data_.size() ? off : data_.size()),
+              data_.begin() + static_cast<std::ptrdiff_t>((off < data_.size() ? off : data_.size()) + n));
+    if (n < len) {
+      out.resize(len, 0);
+      overran_ = true;
+    }
     return out;
   }
   std::int16_t ReadI16(std::size_t off) {

@@ -2,7 +2,6 @@
 
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <system_error>
 
 #include "storage/set_files.h"
@@ -47,16 +46,27 @@ std::optional<KindFile> OpenKindFile(Workspace& ws, const std::string& setPath, 
     ShowFileError(ws, "Can't open file " + shownName);
     return std::nullopt;
   }
-  file.bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-  if (in.bad() || file.bytes.size() < 8) {
+  Bytes header(8);
+  in.read(reinterpret_cast<char*>(header.data()), 8);
+  if (in.gcount() != 8) {
     ShowFileError(ws, "Error reading " + shownName + " file header");
     return std::nullopt;
   }
-  if (!HeaderValid(file.bytes, kind)) {
+  if (!HeaderValid(header, kind)) {
     ShowFileError(ws, shownName + " is not a valid file");
     return std::nullopt;
   }
   return file;
+}
+
+bool ReadWholeFile(const std::string& path, Bytes& bytes) {
+  std::error_code ec;
+  const auto size = fs::file_size(path, ec);
+  if (ec) return false;
+  std::ifstream in(path, std::ios::binary);
+  bytes.resize(static_cast<std::size_t>(size));
+  in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(size));
+  return in.good() || (in.eof() && static_cast<std::size_t>(in.gcount()) == bytes.size());
 }
 
 }  // namespace tolvane

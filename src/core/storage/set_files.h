@@ -10,12 +10,14 @@
 
 namespace tolvane {
 
-// A Set file whose header has been checked, held whole in memory. No file
-// stays open after it has been read.
+// A Set file whose header has been checked. Its bytes are read whole by the
+// reader, one file at a time; no file stays open after a read.
 struct KindFile {
   std::string path;
-  Bytes bytes;
 };
+
+// The whole content of a file; false when it cannot be read.
+bool ReadWholeFile(const std::string& path, Bytes& bytes);
 
 // Start-up: the locations, the template check and the empty items. False when
 // the template is missing or invalid (its messages have been shown); the

@@ -15,15 +15,15 @@ namespace tolvane {
 
 namespace {
 
-bool DecodeInto(Workspace& ws, const KindFile& file, int d, int kind) {
+bool DecodeInto(Workspace& ws, const Bytes& bytes, int d, int kind) {
   SetStores& s = ws.Stores(d);
   switch (kind) {
-    case kArrangement: return DecodeArrangementFile(file.bytes, s.arrangements);
-    case kStyle: return DecodeStyleFile(file.bytes, s.styles);
-    case kProgram: return DecodeProgramFile(file.bytes, s.programs);
-    case kBackingSequence: return DecodeBackingSequenceFile(file.bytes, s.backingSequences);
-    case kSong: return DecodeSongFile(file.bytes, s.songs);
-    case kGlobal: return DecodeGlobalData(file.bytes, s.global);
+    case kArrangement: return DecodeArrangementFile(bytes, s.arrangements);
+    case kStyle: return DecodeStyleFile(bytes, s.styles);
+    case kProgram: return DecodeProgramFile(bytes, s.programs);
+    case kBackingSequence: return DecodeBackingSequenceFile(bytes, s.backingSequences);
+    case kSong: return DecodeSongFile(bytes, s.songs);
+    case kGlobal: return DecodeGlobalData(bytes, s.global);
     default: return false;
   }
 }
@@ -58,7 +58,8 @@ bool IsReadOnly(const std::string& path) {
 }  // namespace
 
 bool ReadKindFile(Workspace& ws, const KindFile& file, int d, int kind) {
-  if (DecodeInto(ws, file, d, kind)) return true;
+  Bytes bytes;
+  if (ReadWholeFile(file.path, bytes) && DecodeInto(ws, bytes, d, kind)) return true;
   ShowReadError(ws, kind, "");
   return false;
 }

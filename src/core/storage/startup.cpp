@@ -52,10 +52,12 @@ bool BuildTables(Workspace& ws, const std::string& programFolder) {
     return false;
   }
   // The first Style of the first Block gives the empty Style its header.
-  ByteReader reader(styleFile->bytes);
+  Bytes bytes;
+  const bool read = ReadWholeFile(styleFile->path, bytes);
+  ByteReader reader(bytes);
   StyleHeader header;
   reader.Read(kStyleFirstBlockOffset + kBlockTableSize, header.bytes);
-  if (reader.overran()) {
+  if (!read || reader.overran()) {
     ShowReadError(ws, kStyle, "");
     return false;
   }
