@@ -7,7 +7,7 @@ ASAN_BUILD ?= build-asan
 JOBS ?= 2
 CMAKE_FLAGS ?=
 
-.PHONY: deps build run test test-normal test-asan bench data clean
+.PHONY: deps build run test test-normal test-asan bench fuzz data clean
 
 deps:
 	@./scripts/install-deps.sh
@@ -29,6 +29,15 @@ test-asan: deps
 	cmake --build $(ASAN_BUILD) -j$(JOBS)
 	cd $(ASAN_BUILD) && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 ctest --output-on-failure -j$(JOBS)
 
+# Runs every reader's libFuzzer target for FUZZ_SECONDS each (clang).
+FUZZ_BUILD ?= build-fuzz
+FUZZ_SECONDS ?= 60
+fuzz:
+	@./scripts/install-deps.sh fuzz
+	CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTOLVANE_FUZZ=ON -DTOLVANE_SANITIZE=ON -DTOLVANE_APP=OFF -DTOLVANE_BENCH=OFF
+	cmake --build $(FUZZ_BUILD) -j$(JOBS) --target fuzz_arrangement fuzz_style fuzz_program fuzz_backing_sequence fuzz_song fuzz_preset_names
+	./scripts/run-fuzzers.sh $(FUZZ_BUILD)/bin $(FUZZ_SECONDS)
+
 bench: build
 	$(BUILD)/bin/tolvane-bench
 
@@ -37,4 +46,4 @@ data: build
 	$(BUILD)/bin/tolvane-make-sets data
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)

@@ -3,6 +3,8 @@
 set -euo pipefail
 
 packages=(build-essential cmake libgtest-dev libbenchmark-dev qt6-base-dev fonts-liberation)
+# `install-deps.sh fuzz` adds clang and its fuzzer runtime.
+[ "${1:-}" = fuzz ] && packages+=(clang libclang-rt-dev)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
