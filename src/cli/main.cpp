@@ -51,6 +51,9 @@ int main(int argc, char** argv) {
   Workspace ws(ui, ui);
   ui.prefix = "tolvane-cli: ";
   if (!BuildTables(ws, ExecutableFolder(argv[0])) || !LoadPresetNames(ws)) return 2;
+  // Duplicate names are worth a warning when looking at a Set, not when
+  // checking or copying its bytes.
+  ws.prefs.warnDupl = command == "info" ? 1 : 0;
   CliContext cx{ws, ui, std::cout, std::cerr};
 
   if (command == "info") return InfoCommand(cx, SetPathFromArgument(operands[0]));

@@ -73,6 +73,14 @@ class DocumentView {
   virtual void SetUndoAvailable(int d, bool available) = 0;
   // Refill the grid or list of kind 0 to 4.
   virtual void RefreshKind(int d, int kind) = 0;
+  // Make item `number` of kind 0 to 4 (the item number the grid's cells
+  // carry; a list index for kinds 3 and 4) the current cell or line, with its
+  // bank selected, and set the Edit menu for it, as after an edit that shows
+  // the item. A view that shows nothing may ignore it.
+  virtual void ShowItem(int /*d*/, int /*kind*/, int /*number*/) {}
+  // Redraw from the Set's data the one cell or line that shows item `number`
+  // of kind 0 to 4, when it is on show. A view that shows nothing may ignore it.
+  virtual void RefreshItem(int /*d*/, int /*kind*/, int /*number*/) {}
 };
 
 // Shows the hourglass for as long as it lives, on every way out.

@@ -211,20 +211,52 @@ TEST_F(OpenSetTest, ReaderFailureIsReportedAndTheSetStillOpens) {
   Bytes arr = ReadFileBytes(folder + "/MYSET.ARR");
   arr.resize(5000);
   WriteFileBytes(folder + "/MYSET.ARR", arr);
+  t.ws.prefs.warnDupl = 0;  // the records not read all have the same (empty) name
   t.ui.ExpectBox("Error", "Error getting Arrangement data.\r\n", MsgIcon::Critical, MsgButtons::Ok, MsgResult::Ok,
                  MsgResult::Ok);
   EXPECT_EQ(OpenSet(t.ws, OpenMode::Open, folder + "/MYSET"), 1);
   EXPECT_TRUE(AnyDocumentOpen(t.ws));
 }
 
-TEST_F(OpenSetTest, DuplicateNameChecksRunOnlyForOpenedSets) {
+TEST_F(OpenSetTest, ReadersRunInTheirFixedOrder) {
   const std::string folder = t.dir / "sets";
   MakeSet(folder, "MYSET");
-  std::vector<int> checked;
-  t.ws.afterOpenChecks = [&](Workspace&, int d) { checked.push_back(d); };
-  OpenSet(t.ws, OpenMode::New, "");
-  OpenSet(t.ws, OpenMode::Open, folder + "/MYSET");
-  EXPECT_EQ(checked, std::vector<int>{2});
+  // Every file cut short after its header: each reader reports its own kind,
+  // and the global record is read from the program file last.
+  for (const char* ext : {".ARR", ".STY", ".PCG", ".BSQ", ".SNG"}) {
+    Bytes bytes = ReadFileBytes(folder + "/MYSET" + ext);
+    bytes.resize(40);
+    WriteFileBytes(folder + "/MYSET" + ext, bytes);
+  }
+  t.ws.prefs.warnDupl = 0;
+  for (const char* kind : {"Arrangement", "Style", "Program", "Backing Sequence", "Song", "Global"})
+    t.ui.ExpectMessage(std::string("Error getting ") + kind + " data.\r\n");
+  EXPECT_EQ(OpenSet(t.ws, OpenMode::Open, folder + "/MYSET"), 1);
+}
+
+TEST_F(OpenSetTest, DuplicateNameChecksRunOnlyForOpenedSets) {
+  const std::string folder = t.dir / "sets";
+  Rng rng(1);
+  SetStores set = RandomSet(rng, 8);
+  set.arrangements.records[5].SetName("TWIN");
+  set.arrangements.records[9].SetName("   TWIN");
+  set.programs.records[64].SetName("KIT");
+  set.programs.records[65].SetName("KIT");
+  WriteSetFiles(folder, "MYSET", set);
+
+  ASSERT_EQ(OpenSet(t.ws, OpenMode::New, ""), 1);
+  EXPECT_TRUE(t.ui.messages.empty());
+
+  t.ui.ExpectBox("", "Arrangement duplicate name\r\nA22 - A16  (TWIN)", kEx, MsgButtons::Ok, MsgResult::Ok,
+                 MsgResult::Ok);
+  t.ui.ExpectBox("", "Program duplicate name\r\nDr8 - Dr7  (KIT)", kEx, MsgButtons::Ok, MsgResult::Ok, MsgResult::Ok);
+  ASSERT_EQ(OpenSet(t.ws, OpenMode::Open, folder + "/MYSET"), 2);
+  // The checks run before Undo is switched off for the new window.
+  EXPECT_EQ(t.ui.events.back(), "undo 2 0");
+
+  t.ws.prefs.warnDupl = 0;
+  ASSERT_EQ(OpenSet(t.ws, OpenMode::Open, folder + "/MYSET"), 3);
+  EXPECT_EQ(t.ui.messages.size(), 2u);
 }
 
 }  // namespace

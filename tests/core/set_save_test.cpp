@@ -128,6 +128,7 @@ TEST_F(SaveSetTest, FailedWriteKeepsTheOldFileWholeAndRemovesTheScratchFile) {
   const std::string folder = t.dir / "sets";
   const int d = OpenRandomSet(folder, "MYSET");
   // A leftover scratch file from an earlier failure goes first.
+  fs::create_directories(t.ws.locations.scratchFolder);
   WriteFileBytes(t.ws.locations.scratchFile, Bytes{1, 2, 3});
   // A folder where the destination should be cannot be replaced.
   fs::remove(folder + "/MYSET.BSQ");
@@ -143,6 +144,21 @@ TEST_F(SaveSetTest, FailedWriteKeepsTheOldFileWholeAndRemovesTheScratchFile) {
   EXPECT_FALSE(fs::exists(t.ws.locations.scratchFile));
   for (const auto& entry : fs::directory_iterator(folder))
     EXPECT_EQ(entry.path().filename().string().find(".tolvane"), std::string::npos) << entry.path();
+}
+
+TEST_F(SaveSetTest, WritersRunInTheirFixedOrder) {
+  const std::string folder = t.dir / "sets";
+  const int d = OpenRandomSet(folder, "MYSET");
+  for (int k = 0; k < kSetFileKinds; ++k) {
+    t.ws.MarkModified(d, k);
+    const std::string path = folder + "/MYSET" + KindExtension(k);
+    fs::remove(path);
+    fs::create_directories(path + "/x");
+  }
+  for (const char* kind : {"Arrangement", "Style", "Program", "Backing Sequence", "Song"})
+    t.ui.ExpectMessage(std::string("Error saving ") + kind + " data.\r\n");
+  EXPECT_FALSE(SaveSetCommand(t.ws, d));
+  for (int k = 0; k < kSetFileKinds; ++k) EXPECT_EQ(t.ws.Slot(d).modified[static_cast<std::size_t>(k)], 1) << k;
 }
 
 TEST_F(SaveSetTest, DestinationDialogFailureSavesNothing) {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <filesystem>
 
 #include "set_builder.h"
@@ -73,13 +75,14 @@ TEST(Startup, MissingTemplateIsReportedTwice) {
 
 TEST(Startup, ScratchFileGoesToTempThenTmpdir) {
   TestWorkspace t;
-  EXPECT_EQ(t.ws.locations.scratchFile, (t.dir / "scratch") + "/KORGI3.TMP");
+  const std::string own = "/tolvane-" + std::to_string(::getpid());
+  EXPECT_EQ(t.ws.locations.scratchFile, (t.dir / "scratch") + own + "/KORGI3.TMP");
   ::setenv("TEMP", "", 1);
   ::setenv("TMPDIR", (t.dir / "other").c_str(), 1);
   const bool built = BuildTables(t.ws, t.programFolder);
   ::unsetenv("TMPDIR");
   ASSERT_TRUE(built);
-  EXPECT_EQ(t.ws.locations.scratchFile, (t.dir / "other") + "/KORGI3.TMP");
+  EXPECT_EQ(t.ws.locations.scratchFile, (t.dir / "other") + own + "/KORGI3.TMP");
 }
 
 TEST(Startup, EmptyStyleComesFromTheTemplateWithABlankName) {

@@ -122,4 +122,11 @@ void ScriptedUi::RefreshKind(int d, int kind) {
   events.push_back("refresh " + std::to_string(d) + " " + std::to_string(kind));
 }
 
+void ScriptedUi::ShowItem(int d, int kind, int number) {
+  events.push_back("show " + std::to_string(d) + " " + std::to_string(kind) + " " + std::to_string(number));
+}
+void ScriptedUi::RefreshItem(int d, int kind, int number) {
+  events.push_back("cell " + std::to_string(d) + " " + std::to_string(kind) + " " + std::to_string(number));
+}
+
 }  // namespace tolvane::test

@@ -48,7 +48,9 @@ class ScriptedUi : public UserInterface, public DocumentView {
   // Everything shown, in order.
   std::vector<MessageRequest> messages;
   std::vector<FileDialogRequest> fileDialogs;
-  std::vector<std::string> events;  // view calls, "open 1", "caption 1 X", "undo 1 0", "refresh 1 2"
+  // View calls: "open 1", "caption 1 X", "undo 1 0", "refresh 1 2",
+  // "show 1 0 12" (Set, kind, item), "cell 1 0 12".
+  std::vector<std::string> events;
   int busyDepth = 0;
   int busyMax = 0;
   std::vector<std::string> progressCaptions;
@@ -78,6 +80,8 @@ class ScriptedUi : public UserInterface, public DocumentView {
   void SetCaption(int d, const std::string& caption) override;
   void SetUndoAvailable(int d, bool available) override;
   void RefreshKind(int d, int kind) override;
+  void ShowItem(int d, int kind, int number) override;
+  void RefreshItem(int d, int kind, int number) override;
 
  private:
   int Select(int kind, int d, int current, const std::string& caption);

@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "storage/transfer_records.h"
+
 namespace tolvane {
 
 class Workspace;
@@ -12,6 +14,10 @@ class Workspace;
 // texts ("BSeq 0" ...) are appended to list when one is given.
 int ArrangementReferences(const Workspace& ws, int d, int n, std::vector<std::string>* list = nullptr);
 // Every named Backing Sequence calling oldNumber calls newNumber instead.
-void RedirectArrangementReferences(Workspace& ws, int d, int oldNumber, int newNumber);
+// Returns the Backing Sequences it changed.
+std::vector<CallSite> RedirectArrangementReferences(Workspace& ws, int d, int oldNumber, int newNumber);
+// The same, for only those of the listed Backing Sequences that still call oldNumber.
+void RedirectArrangementCallSites(Workspace& ws, int d, const std::vector<CallSite>& sites, int oldNumber,
+                                  int newNumber);
 
 }  // namespace tolvane

@@ -10,15 +10,15 @@ namespace tolvane {
 namespace {
 
 // Visits every track of the named items of a Set in the order callers are
-// listed. The visitor gets the kind, item text, track name and the track's
-// program number, and returns the number the track should call.
+// listed. The visitor gets the kind, item index, item text, track name, the
+// record, the track and the track's program number.
 template <class Stores, class Visit>
 void ScanProgramTracks(Stores& s, Visit&& visit) {
   for (int a = 0; a < kArrangementCount; ++a) {
     auto& r = s.arrangements.records[static_cast<std::size_t>(a)];
     if (r.Name() == kBlankName) continue;
     for (int t = 0; t < kArrangementTracks; ++t)
-      visit(kArrangement, "Arr " + ArrangementLabel(a), kArrangementTrackNames[static_cast<std::size_t>(t)], r, t,
+      visit(kArrangement, a, "Arr " + ArrangementLabel(a), kArrangementTrackNames[static_cast<std::size_t>(t)], r, t,
             r.TrackProgram(t));
   }
   const int styles = kStylesPerBlock * s.styles.blockCount;
@@ -26,21 +26,21 @@ void ScanProgramTracks(Stores& s, Visit&& visit) {
     auto& h = s.styles.headers[static_cast<std::size_t>(i)];
     if (h.Name() == kBlankName) continue;
     for (int t = 0; t < kStyleTracks; ++t)
-      visit(kStyle, "Sty " + UserStyleLabel(i), kArrangementTrackNames[static_cast<std::size_t>(t)], h, t,
+      visit(kStyle, i, "Sty " + UserStyleLabel(i), kArrangementTrackNames[static_cast<std::size_t>(t)], h, t,
             h.TrackProgram(t));
   }
   for (int b = 0; b < kSequenceItemCount; ++b) {
     auto& r = s.backingSequences.records[static_cast<std::size_t>(b)];
     if (r.Name() == kBlankName) continue;
     for (int t = 0; t < kBackingSequenceTracks; ++t)
-      visit(kBackingSequence, "BSeq  " + std::to_string(b), kBackingSequenceTrackNames[static_cast<std::size_t>(t)],
+      visit(kBackingSequence, b, "BSeq  " + std::to_string(b), kBackingSequenceTrackNames[static_cast<std::size_t>(t)],
             r, t, r.TrackProgram(t));
   }
   for (int n = 0; n < kSequenceItemCount; ++n) {
     auto& r = s.songs.records[static_cast<std::size_t>(n)];
     if (r.Name() == kBlankName) continue;
     for (int t = 0; t < kSongTracks; ++t)
-      visit(kSong, "Song  " + std::to_string(n), kSongTrackNames[static_cast<std::size_t>(t)], r, t,
+      visit(kSong, n, "Song  " + std::to_string(n), kSongTrackNames[static_cast<std::size_t>(t)], r, t,
             r.TrackProgram(t));
   }
 }
@@ -49,7 +49,7 @@ void ScanProgramTracks(Stores& s, Visit&& visit) {
 
 int FindProgramCallers(const Workspace& ws, int d, int p, std::vector<ProgramCaller>* callers) {
   int count = 0;
-  ScanProgramTracks(ws.Stores(d), [&](int, const std::string& item, std::string_view track, const auto&, int,
+  ScanProgramTracks(ws.Stores(d), [&](int, int, const std::string& item, std::string_view track, const auto&, int,
                                       int program) {
     if (program != p) return;
     ++count;
@@ -58,12 +58,30 @@ int FindProgramCallers(const Workspace& ws, int d, int p, std::vector<ProgramCal
   return count;
 }
 
-void RedirectProgramCalls(Workspace& ws, int d, int from, int to) {
-  ScanProgramTracks(ws.Stores(d), [&](int kind, const std::string&, std::string_view, auto& record, int t,
+std::vector<CallSite> RedirectProgramCalls(Workspace& ws, int d, int from, int to) {
+  std::vector<CallSite> changed;
+  ScanProgramTracks(ws.Stores(d), [&](int kind, int item, const std::string&, std::string_view, auto& record, int t,
                                       int program) {
     if (program != from) return;
     record.SetTrackProgram(t, static_cast<std::int16_t>(to));
     ws.MarkModified(d, kind);
+    changed.push_back({kind, item, t});
+  });
+  return changed;
+}
+
+void RedirectProgramCallSites(Workspace& ws, int d, const std::vector<CallSite>& sites, int from, int to) {
+  if (sites.empty()) return;
+  ScanProgramTracks(ws.Stores(d), [&](int kind, int item, const std::string&, std::string_view, auto& record, int t,
+                                      int program) {
+    if (program != from) return;
+    const CallSite site{kind, item, t};
+    for (const CallSite& listed : sites) {
+      if (listed != site) continue;
+      record.SetTrackProgram(t, static_cast<std::int16_t>(to));
+      ws.MarkModified(d, kind);
+      return;
+    }
   });
 }
 

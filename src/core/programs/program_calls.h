@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "storage/transfer_records.h"
+
 namespace tolvane {
 
 class Workspace;
@@ -17,7 +19,10 @@ struct ProgramCaller {
 // Number of tracks of Set d calling program number p; the pairs are appended
 // to callers when given.
 int FindProgramCallers(const Workspace& ws, int d, int p, std::vector<ProgramCaller>* callers = nullptr);
-// Every track found by the same scan calls `to` instead of `from`.
-void RedirectProgramCalls(Workspace& ws, int d, int from, int to);
+// Every track found by the same scan calls `to` instead of `from`. Returns
+// the tracks it changed.
+std::vector<CallSite> RedirectProgramCalls(Workspace& ws, int d, int from, int to);
+// The same, for only those of the listed tracks that still call `from`.
+void RedirectProgramCallSites(Workspace& ws, int d, const std::vector<CallSite>& sites, int from, int to);
 
 }  // namespace tolvane

@@ -68,6 +68,7 @@ bool WriteKindFile(Workspace& ws, int d, int kind) {
   BusyPointer busy(ws.ui);
   const std::string& scratch = ws.locations.scratchFile;
   std::error_code ec;
+  fs::create_directories(ws.locations.scratchFolder, ec);
   if (fs::exists(scratch, ec)) fs::remove(scratch, ec);
 
   const DocumentSlot& slot = ws.Slot(d);

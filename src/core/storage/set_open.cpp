@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "storage/duplicate_names.h"
 #include "storage/set_files.h"
 #include "storage/tables.h"
 #include "storage/text.h"
@@ -128,7 +129,8 @@ int OpenSet(Workspace& ws, OpenMode mode, const std::string& name) {
   ws.ui.HideProgress();
 
   ws.view.OpenDocumentWindow(d);
-  if (mode == OpenMode::Open && ws.afterOpenChecks) ws.afterOpenChecks(ws, d);
+  // New Sets come from the template and are not checked.
+  if (mode == OpenMode::Open) CheckSetDuplicateNames(ws, d);
   ws.Slot(d).undoAvailable = false;
   ws.view.SetUndoAvailable(d, false);
   return d;

@@ -1,6 +1,8 @@
 // What start-up prepares before the first Set: locations, the template check,
 // the empty items and the preset names.
 
+#include <unistd.h>
+
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -41,7 +43,9 @@ bool BuildTables(Workspace& ws, const std::string& programFolder) {
   BusyPointer busy(ws.ui);
   Locations& loc = ws.locations;
   loc.programFolder = programFolder;
-  loc.scratchFolder = ScratchFolder();
+  // Each running program has its own scratch folder there, so that two
+  // programs saving at once never write into each other's scratch file.
+  loc.scratchFolder = ScratchFolder() + "/tolvane-" + std::to_string(::getpid());
   loc.scratchFile = loc.scratchFolder + "/KORGI3.TMP";
   loc.templatePath = programFolder + "/I3EMPTY/I3EMPTY";
   if (ws.prefs.pathNam.empty()) ws.prefs.pathNam = programFolder;

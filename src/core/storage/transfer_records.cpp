@@ -7,6 +7,7 @@ template <class Clip>
 void Forget(KindRecords<Clip>& r, int d) {
   if (r.clipboard.sourceSet == d) r.clipboard.sourceSet = 0;
   if (r.undo.sourceSet == d) r.undo.sourceSet = 0;
+  if (r.clipboardBeforeInsert.sourceSet == d) r.clipboardBeforeInsert.sourceSet = 0;
 }
 }  // namespace
 
@@ -16,6 +17,7 @@ void EditRecords::ForgetDocument(int d) {
   Forget(programs, d);
   Forget(backingSequences, d);
   Forget(songs, d);
+  if (drag.document == d) drag = DragSource{};
 }
 
 void EditRecords::PrepareEmptyItems(const StyleHeader& templateStyleHeader) {

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <vector>
 
 #include "arrangements/arrangement_data.h"
 #include "programs/program_data.h"
@@ -52,11 +53,33 @@ struct SequenceClip {
 using BackingSequenceClip = SequenceClip<BackingSequenceRecord>;
 using SongClip = SequenceClip<SongRecord>;
 
+// A place that calls an item: track `track` of item `item` of kind `kind`
+// (Arrangement, Style, Backing Sequence, Song), or with track -1 the
+// arrangement call of Backing Sequence `item`.
+struct CallSite {
+  int kind = 0;
+  int item = 0;
+  int track = -1;
+  bool operator==(const CallSite&) const = default;
+};
+
 template <class Clip>
 struct KindRecords {
   Clip clipboard;
-  Clip undo;
+  Clip undo;  // its operation field holds the kind's undo code
   Clip empty;
+  // What the undo record alone cannot tell: the calls that followed a moved
+  // item (only they go back when the move is undone), and the clipboard an
+  // Insert used up (given back when the Insert is undone).
+  std::vector<CallSite> movedCalls;
+  Clip clipboardBeforeInsert;
+};
+
+// The item a drag started on; document 0 when no drag is under way.
+struct DragSource {
+  int document = 0;
+  int kind = -1;
+  int item = -1;
 };
 
 struct EditRecords {
@@ -65,6 +88,7 @@ struct EditRecords {
   KindRecords<ProgramClip> programs;
   KindRecords<BackingSequenceClip> backingSequences;
   KindRecords<SongClip> songs;
+  DragSource drag;
 
   // A closed Set's records are marked empty.
   void ForgetDocument(int d);

@@ -2,6 +2,8 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <filesystem>
+#include <system_error>
 
 namespace tolvane {
 
@@ -19,6 +21,12 @@ bool DocumentSlot::AnyModified() const {
   for (int k = 0; k < 5; ++k)
     if (modified[static_cast<std::size_t>(k)] != 0) return true;
   return false;
+}
+
+Workspace::~Workspace() {
+  std::error_code ec;
+  if (!locations.scratchFolder.empty() && std::filesystem::is_empty(locations.scratchFolder, ec))
+    std::filesystem::remove(locations.scratchFolder, ec);
 }
 
 int Workspace::AddSlot() {

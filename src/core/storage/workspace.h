@@ -4,7 +4,6 @@
 
 #include <array>
 #include <cstdint>
-#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -38,8 +37,8 @@ std::int16_t PreferenceNumber(const std::string& text);
 
 struct Locations {
   std::string programFolder;
-  std::string scratchFolder;
-  std::string scratchFile;   // scratch folder + "/KORGI3.TMP"
+  std::string scratchFolder;  // this program's own folder in the temporary folder
+  std::string scratchFile;    // scratch folder + "/KORGI3.TMP"
   std::string templatePath;  // program folder + "/I3EMPTY/I3EMPTY"
 };
 
@@ -67,6 +66,10 @@ struct SetStores {
 class Workspace {
  public:
   Workspace(UserInterface& ui, DocumentView& view) : ui(ui), view(view) {}
+  // Removes the program's scratch folder when nothing is left in it.
+  ~Workspace();
+  Workspace(const Workspace&) = delete;
+  Workspace& operator=(const Workspace&) = delete;
 
   UserInterface& ui;
   DocumentView& view;
@@ -75,9 +78,6 @@ class Workspace {
   PresetNames presets;
   Preferences prefs;
   EditRecords edits;
-
-  // Run after an existing Set has been opened (the duplicate-name checks).
-  std::function<void(Workspace&, int)> afterOpenChecks;
 
   // Document numbers count from 1.
   int SlotCount() const { return static_cast<int>(slots_.size()); }

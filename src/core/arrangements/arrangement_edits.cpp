@@ -1,0 +1,197 @@
+#include "arrangements/arrangement_edits.h"
+
+#include "arrangements/arrangement_calls.h"
+#include "arrangements/arrangement_clip.h"
+#include "arrangements/arrangement_references.h"
+#include "storage/tables.h"
+#include "storage/undo_state.h"
+#include "storage/workspace.h"
+
+namespace tolvane {
+
+namespace {
+
+constexpr int kLast = kArrangementCount - 1;
+
+bool Valid(int n) { return CheckArrangementNumber(n) >= 0; }
+bool Usable(const Workspace& ws, int d) { return d > 0 && ws.InUse(d); }
+
+void CopyOver(Workspace& ws, int d, int from, int to) {
+  auto& records = ws.Stores(d).arrangements.records;
+  records[static_cast<std::size_t>(to)] = records[static_cast<std::size_t>(from)];
+  ws.MarkModified(d, kArrangement);
+}
+
+void ShowAndRedraw(Workspace& ws, int d, int n) {
+  ws.view.ShowItem(d, kArrangement, n);
+  ws.view.RefreshItem(d, kArrangement, n);
+}
+
+// Arrangements n + 1 to 63 move up one place, their callers with them.
+void CloseGap(Workspace& ws, int d, int n) {
+  for (int k = n + 1; k <= kLast; ++k) {
+    RedirectArrangementReferences(ws, d, k, k - 1);
+    CopyOver(ws, d, k, k - 1);
+  }
+}
+
+// Arrangements n to 62 move down one place, their callers with them.
+void OpenGap(Workspace& ws, int d, int n) {
+  for (int k = kLast; k > n; --k) {
+    RedirectArrangementReferences(ws, d, k - 1, k);
+    CopyOver(ws, d, k - 1, k);
+  }
+}
+
+void UndoCut(Workspace& ws) {
+  const ArrangementClip& clip = ws.edits.arrangements.clipboard;
+  if (!Usable(ws, clip.sourceSet) || !Valid(clip.sourceNumber)) return;
+  PasteClipToArrangement(clip, ws, clip.sourceSet, clip.sourceNumber);
+  ShowAndRedraw(ws, clip.sourceSet, clip.sourceNumber);
+}
+
+void UndoPaste(Workspace& ws) {
+  const ArrangementClip& undo = ws.edits.arrangements.undo;
+  if (!Usable(ws, undo.sourceSet) || !Valid(undo.sourceNumber)) return;
+  PasteClipToArrangement(undo, ws, undo.sourceSet, undo.sourceNumber);
+  ShowAndRedraw(ws, undo.sourceSet, undo.sourceNumber);
+}
+
+void UndoMove(Workspace& ws) {
+  auto& r = ws.edits.arrangements;
+  const int d = r.clipboard.sourceSet;
+  const int source = r.clipboard.sourceNumber;
+  const int target = r.undo.sourceNumber;
+  if (!Usable(ws, d) || r.undo.sourceSet != d || !Valid(source) || !Valid(target)) return;
+  UndoCut(ws);
+  UndoPaste(ws);
+  // Only the callers that followed the item go back: those the target had
+  // kept belong to the Arrangement now restored there.
+  RedirectArrangementCallSites(ws, d, r.movedCalls, target, source);
+  ShowAndRedraw(ws, d, source);
+}
+
+void UndoDelete(Workspace& ws) {
+  const ArrangementClip& undo = ws.edits.arrangements.undo;
+  const int d = undo.sourceSet;
+  const int n = undo.sourceNumber;
+  if (!Usable(ws, d) || !Valid(n)) return;
+  OpenGap(ws, d, n);
+  PasteClipToArrangement(undo, ws, d, n);
+  ws.view.RefreshKind(d, kArrangement);
+}
+
+void UndoInsert(Workspace& ws) {
+  auto& r = ws.edits.arrangements;
+  const int d = r.undo.sourceSet;
+  const int n = r.undo.sourceNumber;
+  if (!Usable(ws, d) || !Valid(n)) return;
+  CloseGap(ws, d, n);
+  PasteClipToArrangement(r.undo, ws, d, kLast);
+  // The inserted Arrangement leaves the Set again; the clipboard it came
+  // from is given back so that it is not lost (it may have been cut).
+  r.clipboard = r.clipboardBeforeInsert;
+  ws.view.RefreshKind(d, kArrangement);
+}
+
+}  // namespace
+
+bool CutArrangement(Workspace& ws, int d, int n, bool skipReferenceQuestion) {
+  if (!Valid(n) || IsArrangementEmpty(ws.Stores(d).arrangements, n)) return false;
+  if (!skipReferenceQuestion && !AskRedirectArrangementReferences(ws, d, n)) return false;
+  auto& r = ws.edits.arrangements;
+  CopyArrangementToClip(r.clipboard, ws, d, n);
+  r.undo.operation = kUndoCut;
+  PasteClipToArrangement(r.empty, ws, d, n);
+  ShowAndRedraw(ws, d, n);
+  return true;
+}
+
+void CopyArrangement(Workspace& ws, int d, int n) {
+  if (!Valid(n)) return;
+  CopyArrangementToClip(ws.edits.arrangements.clipboard, ws, d, n);
+  ClipboardRefilled(ws.edits.arrangements);
+}
+
+bool PasteArrangement(Workspace& ws, int d, int n, bool redirectFromClipSource) {
+  if (!Valid(n)) return false;
+  ws.Slot(d).gridTags[kArrangement] = static_cast<std::int16_t>(n);
+  auto& r = ws.edits.arrangements;
+  if (r.clipboard.sourceSet == 0) return false;
+  if (!IsArrangementEmpty(ws.Stores(d).arrangements, n) && !AskRedirectArrangementReferences(ws, d, n)) return false;
+  r.movedCalls.clear();
+  // Callers can only follow an Arrangement of this same Set.
+  if (redirectFromClipSource && r.clipboard.sourceSet == d)
+    r.movedCalls = RedirectArrangementReferences(ws, d, r.clipboard.sourceNumber, n);
+  CopyArrangementToClip(r.undo, ws, d, n);
+  r.undo.operation = kUndoPaste;
+  PasteClipToArrangement(r.clipboard, ws, d, n);
+  const int source = r.clipboard.sourceSet;
+  if (source != d && source != -1 && !ResolvePastedArrangementCalls(ws, source, d, n)) {
+    UndoPaste(ws);
+    return false;
+  }
+  ws.view.RefreshItem(d, kArrangement, n);
+  return true;
+}
+
+bool DeleteArrangement(Workspace& ws, int d, int n) {
+  if (!Valid(n) || !AskRedirectArrangementReferences(ws, d, n)) return false;
+  auto& r = ws.edits.arrangements;
+  CopyArrangementToClip(r.clipboard, ws, d, n);
+  CopyArrangementToClip(r.undo, ws, d, n);
+  CloseGap(ws, d, n);
+  PasteClipToArrangement(r.empty, ws, d, kLast);
+  r.undo.operation = kUndoDelete;
+  ws.view.RefreshKind(d, kArrangement);
+  return true;
+}
+
+bool InsertArrangement(Workspace& ws, int d, int n) {
+  auto& r = ws.edits.arrangements;
+  // An empty clipboard holds no Arrangement to insert (a paste refuses it too).
+  if (!Valid(n) || r.clipboard.sourceSet == 0) return false;
+  if (!AskRedirectArrangementReferences(ws, d, kLast)) return false;
+  // An Arrangement from another Set calls that Set's Style and Programs;
+  // they are found again here before anything moves, so a cancel leaves
+  // the bank as it was.
+  ArrangementClip incoming = r.clipboard;
+  const int source = incoming.sourceSet;
+  if (source != d && source != -1 && !ResolveArrangementCalls(ws, source, d, incoming.item)) return false;
+  r.clipboardBeforeInsert = r.clipboard;
+  CopyArrangementToClip(r.undo, ws, d, kLast);
+  r.undo.sourceNumber = static_cast<std::int16_t>(n);
+  OpenGap(ws, d, n);
+  PasteClipToArrangement(incoming, ws, d, n);
+  r.undo.operation = kUndoInsert;
+  r.clipboard = r.undo;
+  ws.view.RefreshKind(d, kArrangement);
+  return true;
+}
+
+void EraseArrangementBank(Workspace& ws, int d) {
+  const ArrangementClip& empty = ws.edits.arrangements.empty;
+  for (int index = 0; index <= BankHighestIndex(kArrangement, 0); ++index)
+    PasteClipToArrangement(empty, ws, d, ArrangementNumber(0, index));
+  ws.MarkModified(d, kArrangement);
+  ws.view.RefreshKind(d, kArrangement);
+}
+
+void UndoArrangementEdit(Workspace& ws) {
+  auto& r = ws.edits.arrangements;
+  switch (r.undo.operation) {
+    case kUndoCut: UndoCut(ws); break;
+    case kUndoPaste: UndoPaste(ws); break;
+    case kUndoMove: UndoMove(ws); break;
+    case kUndoDragCopy:
+      UndoPaste(ws);
+      if (Usable(ws, r.clipboard.sourceSet) && r.undo.sourceSet != 0)
+        ws.view.ShowItem(r.clipboard.sourceSet, kArrangement, r.clipboard.sourceNumber);
+      break;
+    case kUndoDelete: UndoDelete(ws); break;
+    case kUndoInsert: UndoInsert(ws); break;
+    default: break;
+  }
+}
+
+}  // namespace tolvane

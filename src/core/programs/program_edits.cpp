@@ -1,0 +1,181 @@
+#include "programs/program_edits.h"
+
+#include "programs/program_calls.h"
+#include "programs/program_clip.h"
+#include "programs/program_numbers.h"
+#include "programs/program_release.h"
+#include "storage/tables.h"
+#include "storage/undo_state.h"
+#include "storage/workspace.h"
+
+namespace tolvane {
+
+namespace {
+
+constexpr int kLast = kUserProgramCount - 1;  // D88
+
+bool UserItem(int u) { return u >= 0 && u < kUserItemCount; }
+bool ListPlace(int u) { return u >= 0 && u <= kLast; }
+bool Usable(const Workspace& ws, int d) { return d > 0 && ws.InUse(d); }
+
+void CopyOver(Workspace& ws, int d, int from, int to) {
+  auto& records = ws.Stores(d).programs.records;
+  records[static_cast<std::size_t>(to)] = records[static_cast<std::size_t>(from)];
+  ws.MarkModified(d, kProgram);
+}
+
+void ShowAndRedraw(Workspace& ws, int d, int u) {
+  ws.view.ShowItem(d, kProgram, UserProgramNumber(u));
+  ws.view.RefreshItem(d, kProgram, UserProgramNumber(u));
+}
+
+// Programs u + 1 to 63 move up one place, their callers with them.
+void CloseGap(Workspace& ws, int d, int u) {
+  for (int k = u + 1; k <= kLast; ++k) {
+    RedirectProgramCalls(ws, d, UserProgramNumber(k), UserProgramNumber(k - 1));
+    CopyOver(ws, d, k, k - 1);
+  }
+}
+
+// Programs u to 62 move down one place, their callers with them.
+void OpenGap(Workspace& ws, int d, int u) {
+  for (int k = kLast; k > u; --k) {
+    RedirectProgramCalls(ws, d, UserProgramNumber(k - 1), UserProgramNumber(k));
+    CopyOver(ws, d, k - 1, k);
+  }
+}
+
+void UndoCut(Workspace& ws) {
+  const ProgramClip& clip = ws.edits.programs.clipboard;
+  if (!Usable(ws, clip.sourceSet) || !UserItem(clip.sourceNumber)) return;
+  PasteClipToProgram(clip, ws, clip.sourceSet, clip.sourceNumber);
+  ShowAndRedraw(ws, clip.sourceSet, clip.sourceNumber);
+}
+
+void UndoPaste(Workspace& ws) {
+  const ProgramClip& undo = ws.edits.programs.undo;
+  if (!Usable(ws, undo.sourceSet) || !UserItem(undo.sourceNumber)) return;
+  PasteClipToProgram(undo, ws, undo.sourceSet, undo.sourceNumber);
+  ShowAndRedraw(ws, undo.sourceSet, undo.sourceNumber);
+}
+
+void UndoMove(Workspace& ws) {
+  auto& r = ws.edits.programs;
+  const int d = r.clipboard.sourceSet;
+  const int source = r.clipboard.sourceNumber;
+  const int target = r.undo.sourceNumber;
+  if (!Usable(ws, d) || r.undo.sourceSet != d || !UserItem(source) || !UserItem(target)) return;
+  UndoCut(ws);
+  UndoPaste(ws);
+  // Only the tracks that followed the item go back: those the destination
+  // had kept belong to the Program now restored there.
+  RedirectProgramCallSites(ws, d, r.movedCalls, UserProgramNumber(target), UserProgramNumber(source));
+}
+
+void UndoDelete(Workspace& ws) {
+  const ProgramClip& undo = ws.edits.programs.undo;
+  const int d = undo.sourceSet;
+  const int u = undo.sourceNumber;
+  if (!Usable(ws, d) || !ListPlace(u)) return;
+  OpenGap(ws, d, u);
+  PasteClipToProgram(undo, ws, d, u);
+  ws.view.RefreshKind(d, kProgram);
+}
+
+void UndoInsert(Workspace& ws) {
+  auto& r = ws.edits.programs;
+  const int d = r.undo.sourceSet;
+  const int u = r.undo.sourceNumber;
+  if (!Usable(ws, d) || !ListPlace(u)) return;
+  CloseGap(ws, d, u);
+  PasteClipToProgram(r.undo, ws, d, kLast);
+  // The inserted Program leaves the Set again; the clipboard it came from
+  // is given back so that it is not lost (it may have been cut).
+  r.clipboard = r.clipboardBeforeInsert;
+  ws.view.RefreshKind(d, kProgram);
+}
+
+}  // namespace
+
+bool CutProgram(Workspace& ws, int d, int u, bool skipReferenceQuestion) {
+  if (!UserItem(u) || IsUserProgramEmpty(ws.Stores(d).programs, u)) return false;
+  if (!skipReferenceQuestion && !ConfirmProgramRelease(ws, d, u)) return false;
+  auto& r = ws.edits.programs;
+  CopyProgramToClip(r.clipboard, ws, d, u);
+  r.undo.operation = kUndoCut;
+  PasteClipToProgram(r.empty, ws, d, u);
+  ShowAndRedraw(ws, d, u);
+  return true;
+}
+
+void CopyProgram(Workspace& ws, int d, int u) {
+  if (!UserItem(u)) return;
+  CopyProgramToClip(ws.edits.programs.clipboard, ws, d, u);
+  ClipboardRefilled(ws.edits.programs);
+}
+
+bool PasteProgram(Workspace& ws, int d, int u, bool redirectFromClipSource) {
+  auto& r = ws.edits.programs;
+  if (!UserItem(u) || r.clipboard.sourceSet == 0) return false;
+  if (!IsUserProgramEmpty(ws.Stores(d).programs, u) && !ConfirmProgramRelease(ws, d, u)) return false;
+  r.movedCalls.clear();
+  // Callers can only follow a Program of this same Set.
+  if (redirectFromClipSource && r.clipboard.sourceSet == d && UserItem(r.clipboard.sourceNumber))
+    r.movedCalls =
+        RedirectProgramCalls(ws, d, UserProgramNumber(r.clipboard.sourceNumber), UserProgramNumber(u));
+  CopyProgramToClip(r.undo, ws, d, u);
+  r.undo.operation = kUndoPaste;
+  PasteClipToProgram(r.clipboard, ws, d, u);
+  ws.view.RefreshItem(d, kProgram, UserProgramNumber(u));
+  return true;
+}
+
+bool DeleteProgram(Workspace& ws, int d, int u) {
+  if (!ListPlace(u) || !ConfirmProgramRelease(ws, d, u)) return false;
+  auto& r = ws.edits.programs;
+  CopyProgramToClip(r.clipboard, ws, d, u);
+  CopyProgramToClip(r.undo, ws, d, u);
+  CloseGap(ws, d, u);
+  PasteClipToProgram(r.empty, ws, d, kLast);
+  r.undo.operation = kUndoDelete;
+  ws.view.RefreshKind(d, kProgram);
+  return true;
+}
+
+bool InsertProgram(Workspace& ws, int d, int u) {
+  auto& r = ws.edits.programs;
+  // An empty clipboard holds no Program to insert (a paste refuses it too).
+  if (!ListPlace(u) || r.clipboard.sourceSet == 0) return false;
+  if (!ConfirmProgramRelease(ws, d, kLast)) return false;
+  r.clipboardBeforeInsert = r.clipboard;
+  CopyProgramToClip(r.undo, ws, d, kLast);
+  r.undo.sourceNumber = static_cast<std::int16_t>(u);
+  OpenGap(ws, d, u);
+  PasteClipToProgram(r.clipboard, ws, d, u);
+  r.undo.operation = kUndoInsert;
+  r.clipboard = r.undo;
+  ws.view.RefreshKind(d, kProgram);
+  return true;
+}
+
+void EraseProgramBank(Workspace& ws, int d, int bank) {
+  const ProgramClip& empty = ws.edits.programs.empty;
+  for (int index = 0; index < kUserProgramCount; ++index)
+    if (const int u = UserProgramIndexOfBank(bank, index); u >= 0) PasteClipToProgram(empty, ws, d, u);
+  ws.MarkModified(d, kProgram);
+  ws.view.RefreshKind(d, kProgram);
+}
+
+void UndoProgramEdit(Workspace& ws) {
+  switch (ws.edits.programs.undo.operation) {
+    case kUndoCut: UndoCut(ws); break;
+    case kUndoPaste:
+    case kUndoDragCopy: UndoPaste(ws); break;
+    case kUndoMove: UndoMove(ws); break;
+    case kUndoDelete: UndoDelete(ws); break;
+    case kUndoInsert: UndoInsert(ws); break;
+    default: break;
+  }
+}
+
+}  // namespace tolvane

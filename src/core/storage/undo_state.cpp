@@ -1,0 +1,13 @@
+#include "storage/undo_state.h"
+
+#include "storage/workspace.h"
+
+namespace tolvane {
+
+void SetUndoAvailable(Workspace& ws, int d, bool available) {
+  if (!ws.InUse(d)) return;
+  ws.Slot(d).undoAvailable = available;
+  ws.view.SetUndoAvailable(d, available);
+}
+
+}  // namespace tolvane

@@ -1,0 +1,232 @@
+// The Edit commands on the Programs tab, run through the dispatcher: the
+// Sets' bytes, the calls of all four calling kinds, the questions and Undo.
+
+#include <gtest/gtest.h>
+
+#include "edit_sets.h"
+#include "programs/program_calls.h"
+#include "storage/edit_commands.h"
+#include "storage/tables.h"
+#include "storage/text.h"
+
+namespace tolvane::test {
+namespace {
+
+constexpr auto kEx = MsgIcon::Exclamation;
+
+std::string ReleaseQuestion(const std::string& name) {
+  return "Program '" + name + "' is referenced by one or more\r\nArrangements, Styles, Backing Sequences, etc.\r\n\r\n"
+                              "Redirect them to another Program?";
+}
+
+class ProgramEdits : public ::testing::Test {
+ protected:
+  bool Run(int d, int number, EditAction command) { return DispatchEditCommand(ws, d, kProgram, number, command); }
+  static ProgramRecord& Prg(SetStores& s, int u) { return s.programs.records[static_cast<std::size_t>(u)]; }
+  static ArrangementRecord& Arr(SetStores& s, int n) { return s.arrangements.records[static_cast<std::size_t>(n)]; }
+  static SongRecord& Song(SetStores& s, int n) { return s.songs.records[static_cast<std::size_t>(n)]; }
+  ProgramRecord Empty() const { return ws.edits.programs.empty.record; }
+  const ProgramClip& Clipboard() const { return ws.edits.programs.clipboard; }
+  void Reload() { ws.Stores(d) = x; }
+  void ExpectYesNoCancel(const std::string& text, MsgResult answer) {
+    ui.ExpectBox("", text, kEx, MsgButtons::YesNoCancel, MsgResult::Cancel, answer);
+  }
+
+  EditWorkspace e;
+  ScriptedUi& ui = e.ui;
+  Workspace& ws = e.ws;
+  SetStores x = EditSet(11);
+  const int d = e.Add(x, "SETX");
+};
+
+TEST_F(ProgramEdits, CallersAreListedKindByKindWithTheirTracks) {
+  Arr(x, 0).SetTrackProgram(6, 320);
+  x.styles.headers[1].SetTrackProgram(2, 320);
+  x.backingSequences.records[4].SetTrackProgram(3, 320);
+  Song(x, 3).SetTrackProgram(4, 320);
+  Song(x, 5).SetTrackProgram(0, 320);
+  Song(x, 5).SetName(kBlankName);  // an empty Song calls nothing
+  Reload();
+  std::vector<ProgramCaller> callers;
+  EXPECT_EQ(FindProgramCallers(ws, d, 320, &callers), 4);
+  ASSERT_EQ(callers.size(), 4u);
+  EXPECT_EQ(callers[0].item, "Arr A11");
+  EXPECT_EQ(callers[0].track, "KBD 1  ");
+  EXPECT_EQ(callers[1].item, "Sty U12");
+  EXPECT_EQ(callers[1].track, "BASS   ");
+  EXPECT_EQ(callers[2].item, "BSeq  4");
+  EXPECT_EQ(callers[2].track, "Extra 2 ");
+  EXPECT_EQ(callers[3].item, "Song  3");
+  EXPECT_EQ(callers[3].track, "Trk  5");
+}
+
+TEST_F(ProgramEdits, RedirectingD11ToA12RewritesTheSongTrackAsAPresetReference) {
+  Arr(x, 0).SetTrackProgram(6, 320);
+  Song(x, 3).SetTrackProgram(4, 320);
+  Reload();
+  const std::size_t slot = SongRecord::kTrackSlotsOffset + 4 * SongRecord::kTrackSlotSize;
+  const std::uint8_t flagBits = Song(x, 3).bytes[slot + 10] & 0x7F;
+
+  ExpectYesNoCancel(ReleaseQuestion("PRG 00"), MsgResult::Yes);
+  ui.ExpectSelection(kProgram, 1);
+  ASSERT_TRUE(Run(d, 320, EditAction::Cut));
+
+  SetStores cut = x;
+  Prg(cut, 0) = Empty();
+  Arr(cut, 0).SetTrackProgram(6, 1);
+  Song(cut, 3).bytes[slot] = 1;
+  Song(cut, 3).bytes[slot + 10] = static_cast<std::uint8_t>(0x80 | flagBits);
+  e.ExpectSet(d, cut);
+  EXPECT_EQ(ws.Slot(d).modified, (std::array<std::int16_t, 8>{1, 0, 1, 0, 1}));
+  ASSERT_EQ(ui.selections.size(), 1u);
+  EXPECT_EQ(ui.selections[0].current, 320);
+  EXPECT_EQ(ui.selections[0].caption, "Select a Program ");
+  EXPECT_EQ(ui.events, (std::vector<std::string>{"undo 1 0", "show 1 2 320", "cell 1 2 320", "undo 1 1"}));
+
+  // Undo brings the Program back; the redirected calls stay where they were sent.
+  ASSERT_TRUE(Run(d, 320, EditAction::Undo));
+  Prg(cut, 0) = Prg(x, 0);
+  e.ExpectSet(d, cut);
+}
+
+TEST_F(ProgramEdits, CutOfACalledProgramFollowsTheAnswer) {
+  x.backingSequences.records[2].SetTrackProgram(0, 330);
+  Reload();
+  ExpectYesNoCancel(ReleaseQuestion("PRG 10"), MsgResult::Cancel);
+  ASSERT_TRUE(Run(d, 330, EditAction::Cut));
+  e.ExpectSet(d, x);
+  EXPECT_EQ(Clipboard().sourceSet, 0);
+
+  ExpectYesNoCancel(ReleaseQuestion("PRG 10"), MsgResult::No);
+  ASSERT_TRUE(Run(d, 330, EditAction::Cut));
+  SetStores cut = x;
+  Prg(cut, 10) = Empty();
+  e.ExpectSet(d, cut);
+  EXPECT_EQ(Clipboard().record, Prg(x, 10));
+}
+
+TEST_F(ProgramEdits, DeleteOfD11MovesD12AndItsCallersUpAndUndoPutsThemBack) {
+  Arr(x, 3).SetTrackProgram(6, 321);
+  Reload();
+  ASSERT_TRUE(Run(d, 320, EditAction::Delete));
+  SetStores deleted = x;
+  for (int u = 0; u < 63; ++u) Prg(deleted, u) = Prg(x, u + 1);
+  Prg(deleted, 63) = Empty();
+  Arr(deleted, 3).SetTrackProgram(6, 320);
+  e.ExpectSet(d, deleted);
+  EXPECT_EQ(Clipboard().record, Prg(x, 0));
+  EXPECT_EQ(UndoCodeOf(ws, kProgram), kUndoDelete);
+  EXPECT_EQ(ui.events, (std::vector<std::string>{"undo 1 1", "refresh 1 2", "undo 1 1"}));
+
+  ASSERT_TRUE(Run(d, 320, EditAction::Undo));
+  e.ExpectSet(d, x);
+  EXPECT_TRUE(ui.messages.empty());
+}
+
+TEST_F(ProgramEdits, InsertAtD11WithAFullBankAsksAboutD88AndKeepsEveryCall) {
+  Song(x, 2).SetTrackProgram(4, 383);
+  x.backingSequences.records[1].SetTrackProgram(3, 330);
+  x.styles.headers[1].SetTrackProgram(2, 340);
+  Reload();
+  ASSERT_TRUE(Run(d, 352, EditAction::Copy));
+  ExpectYesNoCancel(ReleaseQuestion("PRG 63"), MsgResult::Yes);
+  ui.ExpectSelection(kProgram, 1);
+  ui.ExpectBox("", "Program duplicate name\r\nD52 - D11  (PRG 32)", kEx, MsgButtons::Ok, MsgResult::Ok,
+               MsgResult::Ok);
+  ui.events.clear();
+  ASSERT_TRUE(Run(d, 320, EditAction::Insert));
+
+  SetStores inserted = x;
+  Prg(inserted, 0) = Prg(x, 32);
+  for (int u = 1; u < 64; ++u) Prg(inserted, u) = Prg(x, u - 1);
+  Song(inserted, 2).SetTrackProgram(4, 1);
+  inserted.backingSequences.records[1].SetTrackProgram(3, 331);
+  inserted.styles.headers[1].SetTrackProgram(2, 341);
+  e.ExpectSet(d, inserted);
+  EXPECT_EQ(Clipboard().record, Prg(x, 63));
+  EXPECT_EQ(Clipboard().sourceNumber, 0);
+  EXPECT_EQ(ui.events, (std::vector<std::string>{"undo 1 0", "refresh 1 2", "undo 1 1"}));
+
+  // Undo restores all 64 places and the calls that followed them, and gives
+  // the clipboard back its Program.
+  ASSERT_TRUE(Run(d, 320, EditAction::Undo));
+  SetStores undone = x;
+  Song(undone, 2).SetTrackProgram(4, 1);
+  e.ExpectSet(d, undone);
+  EXPECT_EQ(Clipboard().record, Prg(x, 32));
+  EXPECT_EQ(Clipboard().sourceNumber, 32);
+}
+
+TEST_F(ProgramEdits, DrumKitsTravelWithTheirDrumKitData) {
+  x.programs.drumKits[0][0] = 0x5A;
+  x.programs.drumKits[0][839] = 0xA5;
+  Reload();
+  ASSERT_TRUE(Run(d, 518, EditAction::Cut));
+  SetStores cut = x;
+  Prg(cut, 64) = Empty();
+  cut.programs.drumKits[0] = DrumKitData{};
+  e.ExpectSet(d, cut);
+  EXPECT_EQ(Clipboard().drumKit, x.programs.drumKits[0]);
+  ASSERT_TRUE(Run(d, 518, EditAction::Undo));
+  e.ExpectSet(d, x);
+
+  ASSERT_TRUE(Run(d, 518, EditAction::Copy));
+  ui.ExpectMessage("Program duplicate name\r\nDr8 - Dr7  (KIT 7)");
+  ASSERT_TRUE(Run(d, 519, EditAction::Paste));
+  SetStores pasted = x;
+  Prg(pasted, 65) = Prg(x, 64);
+  pasted.programs.drumKits[1] = x.programs.drumKits[0];
+  e.ExpectSet(d, pasted);
+  ASSERT_TRUE(Run(d, 519, EditAction::Undo));
+  e.ExpectSet(d, x);
+
+  // Delete and Insert leave the drum kits alone.
+  ASSERT_TRUE(Run(d, 518, EditAction::Delete));
+  ASSERT_TRUE(Run(d, 519, EditAction::Insert));
+  e.ExpectSet(d, x);
+}
+
+TEST_F(ProgramEdits, InsertWithAnEmptyClipboardDoesNothing) {
+  Song(x, 2).SetTrackProgram(4, 383);
+  Reload();
+  ASSERT_TRUE(Run(d, 320, EditAction::Insert));
+  e.ExpectSet(d, x);
+  EXPECT_TRUE(ui.messages.empty());
+}
+
+TEST_F(ProgramEdits, EraseBankEmptiesTheUserItemsOfTheCellsBank) {
+  ui.ExpectMessage("Bank Erasing can't be undone\r\nContinue?", MsgResult::Ok);
+  ASSERT_TRUE(Run(d, 330, EditAction::EraseBank));
+  SetStores erased = x;
+  for (int u = 0; u < 64; ++u) Prg(erased, u) = Empty();
+  e.ExpectSet(d, erased);
+
+  ui.ExpectMessage("Bank Erasing can't be undone\r\nContinue?", MsgResult::Ok);
+  ASSERT_TRUE(Run(d, 519, EditAction::EraseBank));
+  Prg(erased, 64) = Empty();
+  Prg(erased, 65) = Empty();
+  erased.programs.drumKits = {};
+  e.ExpectSet(d, erased);
+
+  // A preset cell offers no Erase Bank.
+  ASSERT_TRUE(Run(d, 5, EditAction::EraseBank));
+  EXPECT_EQ(ui.events, (std::vector<std::string>{"refresh 1 2", "undo 1 0", "refresh 1 2", "undo 1 0"}));
+}
+
+TEST_F(ProgramEdits, PasteIntoAnotherSetCarriesTheProgramAsItIs) {
+  const SetStores y = EditSet(12);
+  const int dy = e.Add(y, "SETY");
+  ASSERT_TRUE(Run(d, 321, EditAction::Copy));
+  ui.ExpectMessage("Program duplicate name\r\nD13 - D12  (PRG 01)");
+  ASSERT_TRUE(Run(dy, 322, EditAction::Paste));
+  SetStores pasted = y;
+  Prg(pasted, 2) = Prg(x, 1);
+  e.ExpectSet(dy, pasted);
+  e.ExpectSet(d, x);
+  // Undo from the other window acts on the Set the record names.
+  ASSERT_TRUE(Run(d, 330, EditAction::Undo));
+  e.ExpectSet(dy, y);
+}
+
+}  // namespace
+}  // namespace tolvane::test

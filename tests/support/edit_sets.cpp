@@ -1,0 +1,71 @@
+#include "edit_sets.h"
+
+#include <gtest/gtest.h>
+
+#include "storage/set_files.h"
+#include "storage/tables.h"
+
+namespace tolvane::test {
+
+std::string NumberedName(const std::string& prefix, int n) {
+  return prefix + (n < 10 ? " 0" : " ") + std::to_string(n);
+}
+
+SetStores EditSet(std::uint32_t seed, int blockCount) {
+  Rng rng(seed);
+  SetStores set = RandomSet(rng, blockCount);
+  for (int a = 0; a < kArrangementCount; ++a) {
+    auto& r = set.arrangements.records[static_cast<std::size_t>(a)];
+    r.SetName(NumberedName("ARR", a));
+    r.SetStyleNumber(0);
+    for (int t = 0; t < kArrangementTracks; ++t) r.SetTrackProgram(t, 0);
+  }
+  for (int u = 0; u < kUserProgramCount; ++u)
+    set.programs.records[static_cast<std::size_t>(u)].SetName(NumberedName("PRG", u));
+  set.programs.records[64].SetName("KIT 7");
+  set.programs.records[65].SetName("KIT 8");
+  for (int i = 0; i < kStylesPerBlock * blockCount; ++i) {
+    auto& h = set.styles.headers[static_cast<std::size_t>(i)];
+    h.SetName(NumberedName("STY", i));
+    for (int t = 0; t < kStyleTracks; ++t) h.SetTrackProgram(t, 0);
+  }
+  for (int b = 0; b < kSequenceItemCount; ++b) {
+    auto& r = set.backingSequences.records[static_cast<std::size_t>(b)];
+    r.SetName("BSQ " + std::to_string(b));
+    r.SetArrangement(100);
+    r.SetStyle(0);
+    for (int t = 0; t < kBackingSequenceTracks; ++t) r.SetTrackProgram(t, 0);
+    auto& s = set.songs.records[static_cast<std::size_t>(b)];
+    s.SetName("SNG " + std::to_string(b));
+    for (int t = 0; t < kSongTracks; ++t) s.SetTrackProgram(t, 0);
+  }
+  return set;
+}
+
+int EditWorkspace::Add(const SetStores& set, const std::string& name) {
+  const int d = AllocateDocumentSlot(ws);
+  ws.Stores(d) = set;
+  ws.Slot(d).name = name;
+  ws.Slot(d).folder = t.dir.path();
+  return d;
+}
+
+void EditWorkspace::Close(int d) {
+  ws.Slot(d).modified = {};
+  ASSERT_TRUE(QueryCloseDocument(ws, d));
+  UnloadDocument(ws, d);
+}
+
+void EditWorkspace::ExpectSet(int d, const SetStores& expected) const {
+  for (int k = 0; k < kSetFileKinds; ++k) {
+    const Bytes actual = EncodeKind(ws.Stores(d), k);
+    const Bytes wanted = EncodeKind(expected, k);
+    if (actual == wanted) continue;
+    std::size_t at = 0;
+    while (at < actual.size() && at < wanted.size() && actual[at] == wanted[at]) ++at;
+    ADD_FAILURE() << "Set " << d << ": the " << KindName(k) << " file differs first at byte " << at << " ("
+                  << actual.size() << " bytes, " << wanted.size() << " expected)";
+  }
+}
+
+}  // namespace tolvane::test
