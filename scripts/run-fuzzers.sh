@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Runs each reader's fuzzer for the given seconds, seeded with the shipped Sets.
 set -euo pipefail
-bin=$1
+bin=$(cd "$1" && pwd)
 seconds=$2
 data="$(cd "$(dirname "$0")/.." && pwd)/data"
 work=$(mktemp -d)
