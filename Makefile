@@ -7,7 +7,7 @@ ASAN_BUILD ?= build-asan
 JOBS ?= 2
 CMAKE_FLAGS ?=
 
-.PHONY: deps build run test test-normal test-asan bench fuzz data clean
+.PHONY: deps build run test test-normal test-asan bench fuzz screenshots data clean
 
 deps:
 	@./scripts/install-deps.sh
@@ -16,8 +16,9 @@ build: deps
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_FLAGS)
 	cmake --build $(BUILD) -j$(JOBS)
 
+# The editor shows its open dialog at start; the demo Set is in bin/DEMO.
 run: build
-	$(BUILD)/bin/tolvane-cli info $(BUILD)/bin/DEMO/DEMO
+	cd $(BUILD)/bin && ./tolvane
 
 test: test-normal test-asan
 
@@ -40,6 +41,11 @@ fuzz:
 
 bench: build
 	$(BUILD)/bin/tolvane-bench
+	$(BUILD)/bin/tolvane-app-bench
+
+# Pictures of the editor's windows and dialogs, for docs/screenshots.
+screenshots: build
+	QT_QPA_PLATFORM=offscreen $(BUILD)/bin/tolvane-app-screenshots docs/screenshots
 
 # Makes the template Set, the demo Set and the text files in data/ again.
 data: build

@@ -1,0 +1,66 @@
+#pragma once
+// The menu bar of a document window, and the states of its Edit menu.
+
+#include <QList>
+
+#include "document/edit_command.h"
+
+class QAction;
+class QMenu;
+class QObject;
+
+namespace tolvane {
+
+struct DocumentMenus {
+  QMenu* file = nullptr;
+  QAction* fNew = nullptr;
+  QAction* fOpen = nullptr;
+  QAction* fClose = nullptr;
+  QAction* fSave = nullptr;
+  QAction* fSaveAs = nullptr;
+  QAction* fExit = nullptr;
+
+  QMenu* edit = nullptr;
+  QAction* eUndo = nullptr;
+  QAction* eCut = nullptr;
+  QAction* eCopy = nullptr;
+  QAction* ePaste = nullptr;
+  QAction* eDelete = nullptr;
+  QAction* eInsert = nullptr;
+  QAction* ePasteIStyle = nullptr;
+  QAction* eDetails = nullptr;
+  QAction* eEraseBank = nullptr;
+  QAction* eImport = nullptr;
+
+  QAction* options = nullptr;  // a menu-bar entry of its own
+
+  QMenu* window = nullptr;
+  QAction* wCascade = nullptr;
+  QAction* wTile = nullptr;
+  QAction* wArrange = nullptr;
+
+  QMenu* utilities = nullptr;
+  QAction* uSetReport = nullptr;
+  QAction* uSubsetReport = nullptr;
+
+  QMenu* help = nullptr;
+  QAction* hTopics = nullptr;
+  QAction* hTips = nullptr;
+  QAction* hAbout = nullptr;
+
+  // Creates every menu and entry, owned by `owner`.
+  void Build(QObject* owner);
+  // The menu-bar entries in order: File, Edit, Options, Window, Utilities, Help.
+  QList<QAction*> BarEntries() const;
+  QAction* ActionOf(EditCommand command) const;
+  // "Cu&t" to "I&mport...", in menu order.
+  QList<QAction*> ItemEntries() const;
+};
+
+// Undo follows the last edit of the Set, wherever the selection has been.
+void EditMenuForItem(DocumentMenus& m, bool twinViewTicked, bool undoAvailable);
+void EditMenuForStyle(DocumentMenus& m, bool undoAvailable);
+void EditMenuDetailsOnly(DocumentMenus& m);
+void SetUndoEntry(DocumentMenus& m, bool available);
+
+}  // namespace tolvane

@@ -1,0 +1,293 @@
+#include "document/document_window.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QListWidget>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include "arrangements/arrangement_data.h"
+#include "document/bank_grid.h"
+#include "document/shell_commands.h"
+#include "programs/program_numbers.h"
+#include "shell/shell_dialogs.h"
+#include "storage/set_files.h"
+#include "storage/tables.h"
+#include "storage/workspace.h"
+#include "styles/style_accessors.h"
+#include "ui/cp1252.h"
+#include "ui/progress_window.h"
+
+namespace tolvane {
+
+namespace {
+
+constexpr int kNoBank = 65535;
+
+void FillBankList(QComboBox* list, int kind) {
+  const QSignalBlocker quiet(list);
+  list->clear();
+  for (int b = 0; b < BankCount(kind); ++b)
+    list->addItem(QString::fromStdString(BankLetter(kind, b)), BankHighestIndex(kind, b));
+}
+
+}  // namespace
+
+DocumentWindow::DocumentWindow(Workspace& ws, UserInterface& ui, ShellCommands& shell, QWidget* parent)
+    : QWidget(parent), ws_(ws), ui_(ui), shell_(shell) {
+  setObjectName(QStringLiteral("FDoc"));
+  setWindowIcon(shell.MainIcon());
+  menus_.Build(this);
+  menus_.hAbout->setText(shell.AboutCaption());
+
+  tabMode = new QTabWidget(this);
+  tabMode->setObjectName(QStringLiteral("tabMode"));
+  tabMode->addTab(BuildArrangementPage(), QStringLiteral("&Arrangements"));
+  tabMode->addTab(BuildStylePage(), QStringLiteral("&Styles"));
+  tabMode->addTab(BuildProgramPage(), QStringLiteral("&Programs"));
+  tabMode->addTab(BuildSequencePage(false), QStringLiteral("&Backing Seq"));
+  tabMode->addTab(BuildSequencePage(true), QStringLiteral("S&ongs"));
+  auto* kbdPage = new QWidget;
+  grdArk = new BankGrid(4, kbdPage);
+  grdArk->setObjectName(QStringLiteral("grdArk"));
+  auto* kbdLayout = new QVBoxLayout(kbdPage);
+  kbdLayout->addWidget(grdArk);
+  kbdLayout->addStretch();
+  tabMode->addTab(kbdPage, QStringLiteral("&KBD Sets"));
+
+  cmdGbl = new QPushButton(QStringLiteral("&Global"), this);
+  cmdGbl->setToolTip(QStringLiteral("Edit Arrangement Global Parameters"));
+  cmdArg = new QPushButton(QStringLiteral("&Arrangement Global"), this);
+  cmdArg->setToolTip(QStringLiteral("Edit Arrangement Global Parameters"));
+  auto* buttons = new QHBoxLayout;
+  buttons->addWidget(cmdGbl);
+  buttons->addWidget(cmdArg);
+  buttons->addStretch();
+
+  auto* layout = new QVBoxLayout(this);
+  // Tight at the sides: at 800 pixels a screen just holds a 4-column grid.
+  layout->setContentsMargins(0, 4, 0, 4);
+  layout->addWidget(tabMode, 1);
+  layout->addLayout(buttons);
+
+  connect(tabMode, &QTabWidget::currentChanged, this, &DocumentWindow::TabChanged);
+  connect(cboArrBnk, &QComboBox::currentIndexChanged, this, &DocumentWindow::ArrangementBankClicked);
+  connect(cboStyBnk, &QComboBox::currentIndexChanged, this, &DocumentWindow::StyleBankClicked);
+  connect(cboPrgBnk, &QComboBox::currentIndexChanged, this, &DocumentWindow::ProgramBankClicked);
+  connect(grdArr, &BankGrid::cellChosen, this, &DocumentWindow::ArrangementCellChosen);
+  connect(grdSty, &BankGrid::cellChosen, this, &DocumentWindow::StyleCellChosen);
+  connect(grdPrg, &BankGrid::cellChosen, this, &DocumentWindow::ProgramCellChosen);
+  for (BankGrid* grid : {grdArr, grdSty, grdPrg})
+    connect(grid, &QTableWidget::cellDoubleClicked, this, [this] {
+      if (Alive()) emit editCommand(d_, EditCommand::Details);
+    });
+  for (QListWidget* list : {lstBsq, lstSng})
+    connect(list, &QListWidget::itemDoubleClicked, this, [this] {
+      if (Alive()) emit editCommand(d_, EditCommand::Details);
+    });
+  connect(cmdGbl, &QPushButton::clicked, this, [this] {
+    if (Alive()) emit globalRequested(d_);
+  });
+  ConnectMenus();
+}
+
+DocumentWindow::~DocumentWindow() { delete programProgress_.data(); }
+
+void DocumentWindow::ConnectMenus() {
+  connect(menus_.fNew, &QAction::triggered, this, [this] { shell_.NewSet(); });
+  connect(menus_.fOpen, &QAction::triggered, this, [this] { shell_.OpenSetWithDialog(); });
+  connect(menus_.fClose, &QAction::triggered, this, [this] {
+    if (QMdiSubWindow* sub = SubWindow())
+      sub->close();
+    else
+      close();
+  });
+  connect(menus_.fSave, &QAction::triggered, this, [this] {
+    if (Alive()) SaveSetCommand(ws_, d_);
+  });
+  connect(menus_.fSaveAs, &QAction::triggered, this, [this] {
+    if (Alive()) SaveSetAsCommand(ws_, d_);
+  });
+  connect(menus_.fExit, &QAction::triggered, this, [this] { shell_.ExitProgram(); });
+
+  for (EditCommand c : {EditCommand::Undo, EditCommand::Cut, EditCommand::Copy, EditCommand::Paste,
+                        EditCommand::Delete, EditCommand::Insert, EditCommand::PasteFromIStyle, EditCommand::Details,
+                        EditCommand::EraseBank, EditCommand::Import})
+    connect(menus_.ActionOf(c), &QAction::triggered, this, [this, c] {
+      if (Alive()) emit editCommand(d_, c);
+    });
+  connect(menus_.uSetReport, &QAction::triggered, this, [this] {
+    if (Alive()) emit utilityCommand(d_, UtilityCommand::SetReport);
+  });
+  connect(menus_.uSubsetReport, &QAction::triggered, this, [this] {
+    if (Alive()) emit utilityCommand(d_, UtilityCommand::SubsetReport);
+  });
+
+  // New values take effect at the next fill or check: nothing is refilled here.
+  connect(menus_.options, &QAction::triggered, this, [this] { shell_.Dialogs().ShowOptions(ws_.prefs); });
+  connect(menus_.window, &QMenu::aboutToShow, this, &DocumentWindow::SyncWindowChecks);
+  connect(menus_.wCascade, &QAction::triggered, this, [this] { shell_.CascadeWindows(); });
+  connect(menus_.wTile, &QAction::triggered, this, [this] { shell_.TileWindows(); });
+  connect(menus_.wArrange, &QAction::triggered, this, [this] { shell_.ArrangeIcons(); });
+  connect(menus_.hTopics, &QAction::triggered, this, [this] { shell_.Dialogs().ShowHelp(); });
+  connect(menus_.hTips, &QAction::triggered, this, [this] { shell_.Dialogs().ShowTipOfTheDay(ws_.prefs.showTips); });
+  connect(menus_.hAbout, &QAction::triggered, this, [this] { shell_.Dialogs().ShowAbout(); });
+}
+
+void DocumentWindow::SyncWindowChecks() {
+  menus_.wCascade->setChecked(ws_.prefs.wArrangeMode == 0);
+  menus_.wTile->setChecked(ws_.prefs.wArrangeMode == 1);
+}
+
+void DocumentWindow::Setup(int d) {
+  d_ = 0;  // the tab change waits until everything is in place
+  setWindowIcon(shell_.MainIcon());
+  menus_.hAbout->setText(shell_.AboutCaption());
+  tabMode->setTabEnabled(kTabKbdSets, false);
+  FillBankList(cboArrBnk, kArrangement);
+  FillBankList(cboStyBnk, kStyle);
+  FillBankList(cboPrgBnk, kProgram);
+  ws_.Slot(d).gridTags = {0, 48, 320};
+  SyncWindowChecks();
+  SetCaption(ws_.Slot(d).name);
+  d_ = d;
+  SetUndoAvailable(ws_.Slot(d).undoAvailable);
+  const int tab = ws_.prefs.modeId;
+  // A stored tab that does not exist shows the first one.
+  SelectTab(tab >= 0 && tab < tabMode->count() ? tab : kTabArrangements);
+}
+
+void DocumentWindow::SelectTab(int tab) {
+  if (tabMode->currentIndex() == tab)
+    TabChanged(tab);
+  else
+    tabMode->setCurrentIndex(tab);
+}
+
+void DocumentWindow::SetCaption(const std::string& caption) { setWindowTitle(FromMessageText(caption)); }
+
+void DocumentWindow::SetUndoAvailable(bool available) {
+  if (ws_.IsDocument(d_)) ws_.Slot(d_).undoAvailable = available;
+  SetUndoEntry(menus_, available);
+}
+
+void DocumentWindow::RefreshKind(int kind) {
+  if (!Alive()) return;
+  const int tab = tabMode->currentIndex();
+  if (tab == kind || (kind == kArrangement && tab == kTabKbdSets)) TabChanged(tab);
+}
+
+bool DocumentWindow::Alive() const { return d_ != 0 && ws_.InUse(d_); }
+
+QMdiSubWindow* DocumentWindow::SubWindow() const { return qobject_cast<QMdiSubWindow*>(parentWidget()); }
+
+ProgressWindow* DocumentWindow::ProgramCallsProgress() {
+  if (!programProgress_) programProgress_ = new ProgressWindow(window());
+  return programProgress_;
+}
+
+void DocumentWindow::FitPagesTo(int tab) {
+  // Only the shown page may set the window's smallest size.
+  for (int i = 0; i < tabMode->count(); ++i) {
+    const auto policy = i == tab ? QSizePolicy::Preferred : QSizePolicy::Ignored;
+    tabMode->widget(i)->setSizePolicy(policy, policy);
+  }
+}
+
+void DocumentWindow::TabChanged(int tab) {
+  FitPagesTo(tab);
+  if (!Alive()) return;
+  menus_.edit->menuAction()->setEnabled(false);
+  menus_.uSubsetReport->setEnabled(true);
+  ws_.prefs.modeId = static_cast<std::int16_t>(tab);
+  cmdArg->setEnabled(tab != kTabArrangements);
+  const auto& tags = ws_.Slot(d_).gridTags;
+  switch (tab) {
+    case kTabArrangements: {
+      const int bank = SplitArrangementNumber(tags[0]).first;
+      if (bank != kNoBank && bank != cboArrBnk->currentIndex())
+        cboArrBnk->setCurrentIndex(bank);
+      else
+        ArrangementBankClicked();
+      break;
+    }
+    case kTabStyles: {
+      const int bank = SplitStyleNumber(tags[1]).first;
+      if (bank != kNoBank && bank != cboStyBnk->currentIndex())
+        cboStyBnk->setCurrentIndex(bank);
+      else
+        StyleBankClicked();
+      break;
+    }
+    case kTabPrograms: {
+      const int bank = SplitProgramNumber(tags[2]).first;
+      if (bank != kNoBank && bank != cboPrgBnk->currentIndex())
+        cboPrgBnk->setCurrentIndex(bank);
+      else
+        ProgramBankClicked();
+      break;
+    }
+    case kTabBackingSequences: FillBackingSequenceList(); break;
+    case kTabSongs: FillSongList(); break;
+    default: FillArrangementGrid(); break;
+  }
+}
+
+void DocumentWindow::ArrangementBankClicked() {
+  if (!Alive()) return;
+  const int b = cboArrBnk->currentIndex();
+  auto& tag = ws_.Slot(d_).gridTags[0];
+  if (b != SplitArrangementNumber(tag).first) tag = ArrangementNumber(b, 0);
+  FillArrangementGrid();
+}
+
+void DocumentWindow::StyleBankClicked() {
+  if (!Alive()) return;
+  const int b = cboStyBnk->currentIndex();
+  auto& tag = ws_.Slot(d_).gridTags[1];
+  if (b != SplitStyleNumber(tag).first) tag = StyleNumber(b, 0);
+  FillStyleGrid();
+}
+
+void DocumentWindow::ProgramBankClicked() {
+  if (!Alive()) return;
+  const int b = cboPrgBnk->currentIndex();
+  auto& tag = ws_.Slot(d_).gridTags[2];
+  if (b != SplitProgramNumber(tag).first) tag = ProgramNumber(b, 0);
+  FillProgramGrid();
+}
+
+void DocumentWindow::EditMenuForItem() {
+  const int tab = tabMode->currentIndex();
+  const bool twin = (tab == kTabArrangements && chkTwin[0]->isChecked()) ||
+                    (tab == kTabPrograms && chkTwin[2]->isChecked());
+  tolvane::EditMenuForItem(menus_, twin, Alive() && ws_.Slot(d_).undoAvailable);
+}
+
+void DocumentWindow::EditMenuForStyle() { tolvane::EditMenuForStyle(menus_, Alive() && ws_.Slot(d_).undoAvailable); }
+
+void DocumentWindow::EditMenuDetailsOnly() { tolvane::EditMenuDetailsOnly(menus_); }
+
+void DocumentWindow::closeEvent(QCloseEvent* event) {
+  if (!Alive()) {
+    event->accept();
+    return;
+  }
+  if (!QueryCloseDocument(ws_, d_)) {
+    event->ignore();
+    return;
+  }
+  event->accept();
+  const int d = d_;
+  d_ = 0;  // every handler stops from here on
+  if (programProgress_) programProgress_->Finish();
+  UnloadDocument(ws_, d);
+  emit closed(d);
+}
+
+}  // namespace tolvane

@@ -1,0 +1,149 @@
+#pragma once
+// FDoc: the window of one open Set, with a tab per kind, the bank grids, the
+// backing-sequence and song lists, the event-memory figures and its own menus.
+// Its handlers read the document number from the window, call the core and
+// redraw from the model.
+
+#include <QPointer>
+#include <QWidget>
+
+#include <array>
+#include <string>
+
+#include "document/document_menus.h"
+#include "document/edit_command.h"
+
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QListWidget;
+class QMdiSubWindow;
+class QPushButton;
+class QTabWidget;
+
+namespace tolvane {
+
+class BankGrid;
+class ProgressWindow;
+class ShellCommands;
+class UserInterface;
+class Workspace;
+
+// The tabs, in the order of the data kinds.
+enum DocumentTab : int {
+  kTabArrangements = 0,
+  kTabStyles = 1,
+  kTabPrograms = 2,
+  kTabBackingSequences = 3,
+  kTabSongs = 4,
+  kTabKbdSets = 5,
+};
+
+class DocumentWindow : public QWidget {
+  Q_OBJECT
+
+ public:
+  DocumentWindow(Workspace& ws, UserInterface& ui, ShellCommands& shell, QWidget* parent = nullptr);
+  ~DocumentWindow() override;
+
+  // Takes Set d: caption, tag, bank lists, grid tags, then the "ModeId" tab.
+  void Setup(int d);
+  // The window's tag: its document number, 0 while it is being set up or once closed.
+  int Document() const { return d_; }
+  // Selects a tab and runs the tab change, also when the tab is already shown.
+  void SelectTab(int tab);
+
+  void SetCaption(const std::string& caption);
+  void SetUndoAvailable(bool available);
+  // Refills the grid or list of kind 0 to 4 when its tab is shown.
+  void RefreshKind(int kind);
+  // Makes the item current in its grid or list, with its bank selected, and
+  // sets the Edit menu for it.
+  void ShowItem(int kind, int number);
+  // Redraws the one cell or line that shows the item, when it is on show.
+  void RefreshItem(int kind, int number);
+
+  void FillArrangementGrid();
+  void FillStyleGrid();
+  void FillProgramGrid();
+  void FillBackingSequenceList();
+  void FillSongList();
+  // Sizes the window so that a grid of 4 columns and `rows` rows is fully visible.
+  void SizeDocumentWindow(int rows, int columnWidth, int rowHeight, BankGrid* grid, int sideColumnWidth = 0);
+  void ShowArrangementInDocument(int number);
+  void ShowStyleInDocument(int number);
+  void ShowProgramInDocument(int number);
+
+  void EditMenuForItem();
+  void EditMenuForStyle();
+  void EditMenuDetailsOnly();
+
+  DocumentMenus& Menus() { return menus_; }
+  QMdiSubWindow* SubWindow() const;
+  ProgressWindow* ProgramCallsProgress();
+
+  // The controls, named as in the program.
+  QTabWidget* tabMode;
+  QLabel* lblArrBnk;
+  QComboBox* cboArrBnk;
+  BankGrid* grdArr;
+  QLabel* lblStyBnk;
+  QComboBox* cboStyBnk;
+  BankGrid* grdSty;
+  BankGrid* grdFreeS;
+  QLabel* lblFreeS;
+  QLabel* lblPrgBnk;
+  QComboBox* cboPrgBnk;
+  BankGrid* grdPrg;
+  std::array<QCheckBox*, 3> chkTwin{};  // 0: Arrangements, 2: Programs
+  QGroupBox* fraBsqList;
+  QListWidget* lstBsq;
+  QLabel* lblBsqEvents;
+  QGroupBox* fraSngList;
+  QListWidget* lstSng;
+  QLabel* lblSngEvents;
+  std::array<QGroupBox*, 2> fraEvents{};
+  std::array<QLabel*, 10> lblEvCnt{};
+  BankGrid* grdArk;
+  QPushButton* cmdGbl;
+  QPushButton* cmdArg;
+
+ signals:
+  // Carried out by the edit framework and the report and Global dialogs.
+  void editCommand(int d, tolvane::EditCommand command);
+  void utilityCommand(int d, tolvane::UtilityCommand command);
+  void globalRequested(int d);
+  // The Set's slot has been released.
+  void closed(int d);
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  QWidget* BuildArrangementPage();
+  QWidget* BuildStylePage();
+  QWidget* BuildProgramPage();
+  QWidget* BuildSequencePage(bool songs);
+  void ConnectMenus();
+  void TabChanged(int tab);
+  void ArrangementBankClicked();
+  void StyleBankClicked();
+  void ProgramBankClicked();
+  void ArrangementCellChosen(int row, int column);
+  void StyleCellChosen(int row, int column);
+  void ProgramCellChosen(int row, int column);
+  void FitPagesTo(int tab);
+  void ApplyWindowSize(QSize inside);
+  void SyncWindowChecks();
+  bool Alive() const;
+
+  Workspace& ws_;
+  UserInterface& ui_;
+  ShellCommands& shell_;
+  int d_ = 0;
+  DocumentMenus menus_;
+  QPointer<ProgressWindow> programProgress_;
+};
+
+}  // namespace tolvane

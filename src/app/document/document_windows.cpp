@@ -1,0 +1,70 @@
+#include "document/document_windows.h"
+
+#include <QMdiArea>
+#include <QMdiSubWindow>
+
+#include "document/document_window.h"
+#include "document/shell_commands.h"
+#include "shell/window_arrangement.h"
+#include "storage/workspace.h"
+
+namespace tolvane {
+
+void DocumentWindows::Attach(Workspace* ws, UserInterface* ui, ShellCommands* shell, QMdiArea* area) {
+  ws_ = ws;
+  ui_ = ui;
+  shell_ = shell;
+  area_ = area;
+}
+
+DocumentWindow* DocumentWindows::Window(int d) const {
+  const auto it = windows_.find(d);
+  if (it == windows_.end() || !it->second || it->second->Document() != d) return nullptr;
+  return it->second;
+}
+
+QList<DocumentWindow*> DocumentWindows::All() const {
+  QList<DocumentWindow*> out;
+  for (const auto& [d, w] : windows_)
+    if (w && w->Document() == d) out << w.data();
+  return out;
+}
+
+void DocumentWindows::OpenDocumentWindow(int d) {
+  if (!ws_ || !area_) return;
+  auto* doc = new DocumentWindow(*ws_, *ui_, *shell_);
+  QMdiSubWindow* sub = area_->addSubWindow(doc);
+  sub->setAttribute(Qt::WA_DeleteOnClose);
+  sub->setWindowIcon(shell_->MainIcon());
+  windows_[d] = doc;
+  sub->show();
+  area_->setActiveSubWindow(sub);
+  doc->Setup(d);
+  if (ws_->prefs.wArrangeMode == 0)
+    CascadeDocuments(*area_);
+  else if (ws_->prefs.wArrangeMode == 1)
+    TileDocumentsHorizontally(*area_);
+}
+
+void DocumentWindows::SetCaption(int d, const std::string& caption) {
+  if (DocumentWindow* w = Window(d)) w->SetCaption(caption);
+}
+
+void DocumentWindows::SetUndoAvailable(int d, bool available) {
+  if (ws_ && ws_->IsDocument(d)) ws_->Slot(d).undoAvailable = available;
+  if (DocumentWindow* w = Window(d)) w->SetUndoAvailable(available);
+}
+
+void DocumentWindows::RefreshKind(int d, int kind) {
+  if (DocumentWindow* w = Window(d)) w->RefreshKind(kind);
+}
+
+void DocumentWindows::ShowItem(int d, int kind, int number) {
+  if (DocumentWindow* w = Window(d)) w->ShowItem(kind, number);
+}
+
+void DocumentWindows::RefreshItem(int d, int kind, int number) {
+  if (DocumentWindow* w = Window(d)) w->RefreshItem(kind, number);
+}
+
+}  // namespace tolvane

@@ -1,0 +1,122 @@
+#include "shell/main_window.h"
+
+#include <QCloseEvent>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+
+#include "document/document_window.h"
+#include "document/document_windows.h"
+#include "shell/keyboard_picture.h"
+#include "shell/preferences_store.h"
+#include "shell/shell_dialogs.h"
+#include "shell/window_arrangement.h"
+#include "storage/set_files.h"
+#include "storage/tables.h"
+#include "storage/workspace.h"
+
+namespace tolvane {
+
+namespace {
+QString Title() { return QString::fromLatin1(kProgramTitle.data(), static_cast<qsizetype>(kProgramTitle.size())); }
+}  // namespace
+
+MainWindow::MainWindow(Workspace& ws, DocumentWindows& documents, ShellDialogs& dialogs, SettingsStore& settings)
+    : ws_(ws), documents_(documents), dialogs_(dialogs), settings_(settings) {
+  setObjectName(QStringLiteral("FMain"));
+  setWindowTitle(Title());
+  setWindowIcon(ProgramIcon());
+  mdiArea_ = new QMdiArea(this);
+  mdiArea_->setObjectName(QStringLiteral("mdiArea"));
+  mdiArea_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  mdiArea_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  mdiArea_->setBackground(QColor(128, 128, 128));
+  mdiArea_->setFrameShape(QFrame::NoFrame);
+  setCentralWidget(mdiArea_);
+
+  mnuFile = new QMenu(QStringLiteral("&File"), this);
+  mnuFile->setObjectName(QStringLiteral("mnuFile"));
+  mnuFNew = mnuFile->addAction(QStringLiteral("&New"));
+  mnuFNew->setObjectName(QStringLiteral("mnuFNew"));
+  mnuFOpen = mnuFile->addAction(QStringLiteral("&Open"));
+  mnuFOpen->setObjectName(QStringLiteral("mnuFOpen"));
+  mnuFExit = mnuFile->addAction(QStringLiteral("E&xit"));
+  mnuFExit->setObjectName(QStringLiteral("mnuFExit"));
+  mnuHelp = new QMenu(QStringLiteral("&?"), this);
+  mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
+  mnuHTopics = mnuHelp->addAction(QStringLiteral("&Contents"));
+  mnuHTopics->setObjectName(QStringLiteral("mnuHTopics"));
+  mnuHelp->addSeparator()->setObjectName(QStringLiteral("mnuHSep1"));
+  mnuHAbout = mnuHelp->addAction(QStringLiteral("About..."));
+  mnuHAbout->setObjectName(QStringLiteral("mnuHAbout"));
+
+  connect(mnuFNew, &QAction::triggered, this, &MainWindow::NewSet);
+  connect(mnuFOpen, &QAction::triggered, this, &MainWindow::OpenSetWithDialog);
+  connect(mnuFExit, &QAction::triggered, this, &MainWindow::ExitProgram);
+  connect(mnuHTopics, &QAction::triggered, this, [this] { dialogs_.ShowHelp(); });
+  connect(mnuHAbout, &QAction::triggered, this, [this] { dialogs_.ShowAbout(); });
+  connect(mdiArea_, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* sub) {
+    ShowMenusOf(sub ? qobject_cast<DocumentWindow*>(sub->widget()) : nullptr);
+  });
+  ShowMenusOf(nullptr);
+}
+
+MainWindow::~MainWindow() {
+  // Closing the document windows while the frame goes must not touch its menus.
+  disconnect(mdiArea_, nullptr, this, nullptr);
+}
+
+void MainWindow::ShowMenusOf(DocumentWindow* document) {
+  QMenuBar* bar = menuBar();
+  bar->clear();
+  if (document) {
+    for (QAction* entry : document->Menus().BarEntries()) bar->addAction(entry);
+  } else {
+    bar->addMenu(mnuFile);
+    bar->addMenu(mnuHelp);
+  }
+}
+
+QString MainWindow::AboutCaption() const { return mnuHAbout->text(); }
+
+void MainWindow::NewSet() { OpenSet(ws_, OpenMode::New, ""); }
+
+void MainWindow::OpenSetWithDialog() { OpenSet(ws_, OpenMode::Open, ""); }
+
+void MainWindow::ExitProgram() { close(); }
+
+void MainWindow::CascadeWindows() {
+  CascadeDocuments(*mdiArea_);
+  ws_.prefs.wArrangeMode = 0;
+}
+
+void MainWindow::TileWindows() {
+  TileDocumentsHorizontally(*mdiArea_);
+  ws_.prefs.wArrangeMode = 1;
+}
+
+void MainWindow::ArrangeIcons() { ArrangeDocumentIcons(*mdiArea_); }
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  if (ended_) {
+    event->accept();
+    return;
+  }
+  for (QMdiSubWindow* sub : mdiArea_->subWindowList()) {
+    if (!sub->close()) {
+      event->ignore();
+      return;
+    }
+  }
+  if (AnyDocumentOpen(ws_)) {
+    event->ignore();
+    return;
+  }
+  WritePreferences(settings_, ws_.prefs);
+  ended_ = true;
+  event->accept();
+  emit runEnded();
+}
+
+}  // namespace tolvane

@@ -1,0 +1,202 @@
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QFileDialog>
+#include <QLabel>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include "app_harness.h"
+#include "dialogs/select_item_dialog.h"
+#include "shell/about_dialog.h"
+#include "shell/options_dialog.h"
+#include "shell/tip_dialog.h"
+#include "storage/workspace.h"
+#include "ui/cp1252.h"
+#include "ui/qt_user_interface.h"
+
+namespace tolvane::test {
+namespace {
+
+QString WriteFile(const QTemporaryDir& dir, const char* name, const QByteArray& bytes) {
+  const QString path = dir.path() + "/" + name;
+  QFile f(path);
+  f.open(QIODevice::WriteOnly);
+  f.write(bytes);
+  return path;
+}
+
+TEST(AboutBox, TextsOfTheProgram) {
+  AboutDialog about;
+  EXPECT_EQ(about.windowTitle(), "About Korg-Tolvane");
+  EXPECT_EQ(about.lblTitle->text(), "Korg-Tolvane");
+  EXPECT_EQ(about.lblVersion->text(), QString("Version %1.%2.%3").arg(TOLVANE_VERSION_MAJOR).arg(TOLVANE_VERSION_MINOR).arg(TOLVANE_VERSION_PATCH));
+  EXPECT_EQ(about.lblDescription->text(),
+            "This Program helps customizing Korg-i3 file sets, e.g. clear, copy, paste and move Arrangements, Styles, "
+            "Programs etc. inside a file set or between different file sets,while preserving calls consistency inside "
+            "each set - and much more!");
+  EXPECT_TRUE(about.lblDisclaimer->text().endsWith("\nCAUTION: Apply this program to COPIES, never to original files!"));
+  ASSERT_FALSE(about.imgKbd->pixmap().isNull());
+  EXPECT_EQ(about.cmdOK->text(), "&OK");
+}
+
+TEST(TipOfTheDay, ASingleTipAlwaysShows) {
+  QTemporaryDir dir;
+  TipDialog tips;
+  ASSERT_TRUE(tips.LoadTips(WriteFile(dir, "I3TIPS.TXT", "Only tip\r\n")));
+  EXPECT_EQ(tips.Tips(), QStringList({"Only tip"}));
+  EXPECT_EQ(tips.lblTipText->text(), "Only tip");
+  tips.cmdNextTip->click();
+  EXPECT_EQ(tips.CurrentIndex(), 1);
+  EXPECT_EQ(tips.lblTipText->text(), "Only tip");
+}
+
+TEST(TipOfTheDay, EmptyLinesAreTipsAndNextWrapsAround) {
+  QTemporaryDir dir;
+  TipDialog tips;
+  ASSERT_TRUE(tips.LoadTips(WriteFile(dir, "I3TIPS.TXT", "One\n\nThree \x96 dash")));
+  EXPECT_EQ(tips.Tips(), QStringList({"One", "", QString::fromUtf8("Three \u2013 dash")}));
+  const int first = tips.CurrentIndex();
+  EXPECT_GE(first, 1);
+  EXPECT_LE(first, 3);
+  for (int i = 0; i < 3; ++i) tips.NextTip();
+  EXPECT_EQ(tips.CurrentIndex(), first);
+}
+
+TEST(TipOfTheDay, AMissingFileIsSaid) {
+  QTemporaryDir dir;
+  TipDialog tips;
+  EXPECT_FALSE(tips.LoadTips(""));
+  PrepareTips(tips, dir.path());
+  EXPECT_EQ(tips.lblTipText->text(), "Can't find I3TIPS.TXT");
+  tips.cmdNextTip->click();
+  EXPECT_EQ(tips.lblTipText->text(), "Can't find I3TIPS.TXT");
+  EXPECT_EQ(tips.lblDYuNo->text(), "Did you know...");
+  EXPECT_EQ(tips.chkTips->text(), "&Show Tips at Start-up");
+  EXPECT_EQ(tips.chkTips->toolTip(), "Uncheck to disable");
+}
+
+TEST(Options, TheCloseBoxKeepsTheChangedBoxes) {
+  Preferences prefs;
+  prefs.highCall = 1;
+  prefs.warnDupl = 1;
+  prefs.startOld = 0;
+  OptionsDialog options;
+  options.LoadFrom(prefs);
+  EXPECT_TRUE(options.chkHighCall->isChecked());
+  EXPECT_FALSE(options.chkStartOld->isChecked());
+  options.show();
+  options.chkHighCall->setChecked(false);
+  options.chkStartOld->setChecked(true);
+  EXPECT_FALSE(options.close());  // hidden, not unloaded
+  EXPECT_FALSE(options.isVisible());
+  options.StoreInto(prefs);
+  EXPECT_EQ(prefs.highCall, 0);
+  EXPECT_EQ(prefs.startOld, 1);
+  EXPECT_EQ(prefs.warnDupl, 1);
+}
+
+TEST(MessageBoxes, BuiltAsTheCoreAsks) {
+  MessageRequest r{MsgIcon::Exclamation, MsgButtons::YesNoCancel, MsgResult::Cancel, "",
+                   "KORG (\x96) Arrangement is referenced by\r\none or more Backing Sequences."};
+  auto box = MakeMessageBox(r, nullptr);
+  EXPECT_EQ(box->icon(), QMessageBox::Warning);
+  EXPECT_EQ(box->text(), QString::fromUtf8("KORG (\u2013) Arrangement is referenced by\none or more Backing Sequences."));
+  EXPECT_EQ(box->standardButtons(), QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+  EXPECT_EQ(box->defaultButton(), box->button(QMessageBox::Cancel));
+  EXPECT_EQ(box->escapeButton(), box->button(QMessageBox::Cancel));
+
+  auto error = MakeMessageBox({MsgIcon::Critical, MsgButtons::Ok, MsgResult::Ok, "Error", "File X not found"}, nullptr);
+  EXPECT_EQ(error->icon(), QMessageBox::Critical);
+  EXPECT_EQ(error->windowTitle(), "Error");
+  EXPECT_EQ(ResultOfButton(QMessageBox::No), MsgResult::No);
+  EXPECT_EQ(ResultOfButton(QMessageBox::Cancel), MsgResult::Cancel);
+}
+
+TEST(MessageBoxes, TheAnswerComesFromTheButtonPressed) {
+  QtUserInterface ui;
+  QTimer::singleShot(0, [] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (box) box->button(QMessageBox::No)->click();
+  });
+  EXPECT_EQ(ui.ShowMessage({MsgIcon::Exclamation, MsgButtons::YesNo, MsgResult::Yes, "Warning", "Go on?"}),
+            MsgResult::No);
+}
+
+TEST(FileDialogs, SetUpFromTheRequest) {
+  FileDialogRequest r;
+  r.save = true;
+  r.title = "Select a Korg-i3 destination file (without extension)";
+  r.initialFolder = "/tmp";
+  r.filters = {{"All", "*.*"}, {"Arrangement", "*.ARR"}, {"Program", "*.PCG"}};
+  r.defaultExtension = "xxx";
+  QFileDialog dialog;
+  dialog.setOption(QFileDialog::DontUseNativeDialog);
+  ConfigureFileDialog(dialog, r);
+  EXPECT_EQ(dialog.windowTitle(), QString::fromStdString(r.title));
+  EXPECT_EQ(dialog.acceptMode(), QFileDialog::AcceptSave);
+  EXPECT_EQ(dialog.nameFilters(), QStringList({"All (*.*)", "Arrangement (*.ARR)", "Program (*.PCG)"}));
+  EXPECT_EQ(dialog.selectedNameFilter(), "All (*.*)");
+  EXPECT_EQ(dialog.defaultSuffix(), "xxx");
+  EXPECT_TRUE(dialog.testOption(QFileDialog::DontConfirmOverwrite));
+}
+
+TEST(Windows1252, RoundTripAndUnmappableCharacters) {
+  std::string all;
+  for (int b = 32; b < 256; ++b) all.push_back(static_cast<char>(b));
+  EXPECT_EQ(ToCp1252(FromCp1252(all)), all);
+  EXPECT_EQ(FromCp1252("KORG (\x96)"), QString::fromUtf8("KORG (\u2013)"));
+  EXPECT_EQ(ToCp1252(QString::fromUtf8("KORG (\u2013) \u20AC \u4E2D")), "KORG (\x96) \x80 ?");
+  // Set names from paths are UTF-8; item names are not.
+  EXPECT_EQ(FromMessageText("Name \xC3\x84SET"), QString::fromUtf8("Name \u00C4SET"));
+  EXPECT_EQ(FromMessageText("Name \xC4SET"), QString::fromUtf8("Name \u00C4SET"));
+  EXPECT_EQ(FromMessageText("\xE9\x80"), QString::fromUtf8("\u00E9\u20AC"));
+}
+
+class SelectDialogs : public ::testing::Test {
+ protected:
+  void SetUp() override { ASSERT_TRUE(h.Start()); }
+  AppHarness h;
+};
+
+TEST_F(SelectDialogs, StyleDialogStartsOnTheGivenStyleOrTheFirstPreset) {
+  SelectItemDialog bad(h.Ws(), 1, SelectKind::Style, 200, "Select a Style", nullptr);
+  EXPECT_EQ(bad.windowTitle(), "Select a Style");
+  EXPECT_EQ(bad.BankList()->currentIndex(), 0);
+  EXPECT_EQ(bad.ItemList()->count(), 48);
+  EXPECT_EQ(bad.ItemList()->currentRow(), 0);
+  EXPECT_EQ(bad.ItemList()->item(0)->text(), "P11 Style P11 ");
+  EXPECT_EQ(bad.objectName(), "FInSty");
+
+  SelectItemDialog user(h.Ws(), 1, SelectKind::Style, 54, "Select a Style", nullptr);
+  EXPECT_EQ(user.BankList()->currentIndex(), 1);
+  EXPECT_EQ(user.ItemList()->count(), 32);
+  EXPECT_EQ(user.ItemList()->currentItem()->text(), "U23 Ballad    ");
+  EXPECT_EQ(user.ItemList()->item(3)->text(), "U14           ");
+  user.accept();
+  EXPECT_EQ(user.Chosen(), 54);
+}
+
+TEST_F(SelectDialogs, CancelReturnsNoItem) {
+  SelectItemDialog dialog(h.Ws(), 1, SelectKind::Program, 600, "Select a Program for track 'KBD 1  '", nullptr);
+  EXPECT_EQ(dialog.BankList()->currentIndex(), 0);
+  EXPECT_EQ(dialog.BankList()->count(), 5);
+  dialog.BankList()->setCurrentIndex(4);
+  EXPECT_EQ(dialog.ItemList()->count(), 8);
+  EXPECT_EQ(dialog.ItemList()->item(6)->data(Qt::UserRole).toInt(), 518);
+  dialog.reject();
+  EXPECT_EQ(dialog.Chosen(), -1);
+
+  SelectItemDialog arrangements(h.Ws(), 1, SelectKind::Arrangement, -1, "Select an Arrangement", nullptr);
+  EXPECT_EQ(arrangements.ItemList()->count(), 64);
+  EXPECT_EQ(arrangements.ItemList()->item(0)->text(), "A11 Pop Ballad");
+}
+
+}  // namespace
+}  // namespace tolvane::test

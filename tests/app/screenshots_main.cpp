@@ -1,0 +1,167 @@
+// Writes PNG pictures of the editor on the DEMO Set, one per tab, and of each
+// dialog, for looking at what the windows really show.
+// Usage: tolvane-app-screenshots OUTPUT_FOLDER
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMessageBox>
+#include <QTabWidget>
+
+#include <cstdio>
+
+#include "app_harness.h"
+#include "dialogs/select_item_dialog.h"
+#include "document/document_window.h"
+#include "document/document_windows.h"
+#include "shell/about_dialog.h"
+#include "shell/help_window.h"
+#include "shell/main_window.h"
+#include "shell/options_dialog.h"
+#include "shell/tip_dialog.h"
+#include "storage/workspace.h"
+#include "ui/look.h"
+#include "ui/progress_window.h"
+#include "ui/qt_user_interface.h"
+
+namespace {
+
+QString g_folder;
+
+void Settle() {
+  for (int i = 0; i < 5; ++i) {
+    QApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  }
+}
+
+void Save(QWidget* w, const QString& name) {
+  Settle();
+  const QString path = g_folder + "/" + name + ".png";
+  if (!w->grab().save(path)) std::fprintf(stderr, "could not write %s\n", qPrintable(path));
+  std::printf("%s\n", qPrintable(path));
+}
+
+template <class Dialog>
+void SaveDialog(Dialog& dialog, const QString& name) {
+  dialog.show();
+  Save(&dialog, name);
+  dialog.hide();
+}
+
+}  // namespace
+
+// An offscreen screen of the smallest size the editor is made for.
+void UseSmallestScreen() {
+  if (qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) return;
+  static QTemporaryDir dir;
+  const QString config = dir.path() + "/screen.json";
+  QFile file(config);
+  if (file.open(QIODevice::WriteOnly))
+    file.write(R"({"screens": [{"name": "S", "x": 0, "y": 0, "width": 800, "height": 600, "logicalDpi": 96}]})");
+  file.close();
+  qputenv("QT_QPA_PLATFORM", ("offscreen:configfile=" + config).toLocal8Bit());
+}
+
+int main(int argc, char** argv) {
+  UseSmallestScreen();
+  QApplication app(argc, argv);
+  QApplication::setQuitOnLastWindowClosed(false);
+  tolvane::InstallFontSubstitutes();
+  g_folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::currentPath();
+  QDir().mkpath(g_folder);
+
+  using namespace tolvane;
+  test::AppHarness h;
+  if (!h.Start()) return 1;
+  MainWindow* main = h.App().Main();
+  DocumentWindow* doc = h.App().Documents().Window(1);
+  if (!doc) return 1;
+
+  const char* const tabNames[] = {"arrangements", "styles", "programs", "backing_sequences", "songs"};
+  for (int tab = 0; tab < 5; ++tab) {
+    doc->SelectTab(tab);
+    Save(main, QStringLiteral("main_%1_%2").arg(tab).arg(tabNames[tab]));
+  }
+  doc->SelectTab(kTabStyles);
+  doc->cboStyBnk->setCurrentIndex(0);
+  Save(main, "main_1_styles_preset_bank");
+  doc->SelectTab(kTabPrograms);
+  doc->chkTwin[2]->setChecked(true);
+  doc->cboPrgBnk->setCurrentIndex(0);
+  Save(main, "main_2_programs_twin_view");
+  h.Ws().prefs.highCall = 0;
+  doc->chkTwin[2]->setChecked(false);
+  doc->cboPrgBnk->setCurrentIndex(3);
+  doc->cboPrgBnk->setCurrentIndex(0);
+  Save(main, "main_2_programs_highcall_off");
+  h.Ws().prefs.highCall = 1;
+  doc->cboPrgBnk->setCurrentIndex(3);
+
+  doc->Menus().edit->popup(QPoint(0, 0));
+  Save(doc->Menus().edit, "menu_edit_programs");
+  doc->Menus().edit->hide();
+  doc->Menus().file->popup(QPoint(0, 0));
+  Save(doc->Menus().file, "menu_file");
+  doc->Menus().file->hide();
+
+  // Two Sets tiled, then cascaded.
+  h.ui.ChooseFile(h.folder.DemoSet() + ".ARR").Answer(MsgResult::Ok);
+  main->OpenSetWithDialog();
+  Save(main, "main_two_sets_tiled");
+  main->CascadeWindows();
+  Save(main, "main_two_sets_cascaded");
+
+  AboutDialog about(main);
+  SaveDialog(about, "dialog_about");
+  TipDialog tips(main);
+  PrepareTips(tips, h.folder.Path());
+  tips.chkTips->setChecked(true);
+  SaveDialog(tips, "dialog_tip_of_the_day");
+  OptionsDialog options(main);
+  options.LoadFrom(h.Ws().prefs);
+  SaveDialog(options, "dialog_options");
+
+  ProgressWindow loading(main);
+  loading.Start("Loading DEMO Files...", 0.001, 15.001);
+  loading.Advance(9);
+  Save(&loading, "dialog_progress_loading");
+  loading.Finish();
+  ProgressWindow calls(main);
+  calls.Start(QString::fromStdString(kProgramCallsCaption), 0, 64, QString::fromStdString(kProgramCallsNote));
+  calls.Advance(40);
+  Save(&calls, "dialog_progress_program_calls");
+  calls.Finish();
+
+  SelectItemDialog arrangement(h.Ws(), 1, SelectKind::Arrangement, 3, "Select an Arrangement", main);
+  SaveDialog(arrangement, "dialog_select_arrangement");
+  SelectItemDialog style(h.Ws(), 1, SelectKind::Style, 54, "Select a Style", main);
+  SaveDialog(style, "dialog_select_style");
+  SelectItemDialog program(h.Ws(), 1, SelectKind::Program, 321, "Select a Program for track 'KBD 1  '", main);
+  SaveDialog(program, "dialog_select_program");
+
+  auto question = MakeMessageBox({MsgIcon::Exclamation, MsgButtons::YesNoCancel, MsgResult::Cancel, "DEMO",
+                                  "Save the changes in DEMO ?"},
+                                 main);
+  SaveDialog(*question, "dialog_save_changes");
+  auto warning = MakeMessageBox({MsgIcon::Exclamation, MsgButtons::YesNo, MsgResult::Yes, "Warning",
+                                 "For a correct display, the screen resolution\r\nshould be at least 800x600 "
+                                 "pixels!\r\nContinue anyway?\r\n"},
+                                main);
+  SaveDialog(*warning, "dialog_screen_warning");
+
+  HelpWindow help;
+  help.ShowContents(h.folder.Path());
+  Save(&help, "window_help");
+  help.hide();
+
+  for (QMdiSubWindow* sub : main->Area()->subWindowList()) sub->close();
+  Save(main, "main_no_set_open");
+  return 0;
+}
