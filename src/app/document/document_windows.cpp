@@ -4,6 +4,7 @@
 #include <QMdiSubWindow>
 
 #include "document/document_window.h"
+#include "document/edit_wiring.h"
 #include "document/shell_commands.h"
 #include "shell/window_arrangement.h"
 #include "storage/workspace.h"
@@ -39,6 +40,7 @@ void DocumentWindows::OpenDocumentWindow(int d) {
   windows_[d] = doc;
   sub->show();
   area_->setActiveSubWindow(sub);
+  ConnectEditCommands(doc, *ws_);
   doc->Setup(d);
   if (ws_->prefs.wArrangeMode == 0)
     CascadeDocuments(*area_);

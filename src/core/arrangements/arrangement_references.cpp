@@ -4,6 +4,7 @@
 #include "programs/program_numbers.h"
 #include "storage/tables.h"
 #include "storage/text.h"
+#include "storage/release_question.h"
 #include "storage/undo_state.h"
 #include "storage/workspace.h"
 #include "styles/style_accessors.h"
@@ -34,25 +35,9 @@ bool AskRedirectArrangementReferences(Workspace& ws, int d, int n) {
   const std::string text = TrimBlanks(ArrangementName(ws.Stores(d).arrangements, n)) +
                            " Arrangement is referenced by\r\none or more Backing Sequences.\r\n"
                            "Change references to another Arrangement?";
-  switch (AskYesNoCancel(ws, text)) {
-    case MsgResult::Cancel:
-      SetUndoAvailable(ws, d, true);
-      return false;
-    case MsgResult::Yes: {
-      const int chosen = ws.ui.SelectArrangement(d, n, "Select an Arrangement");
-      if (chosen != n && chosen != -1) {
-        RedirectArrangementReferences(ws, d, n, chosen);
-        // The Backing Sequences' new calls are not part of any undo record.
-        SetUndoAvailable(ws, d, false);
-      } else {
-        SetUndoAvailable(ws, d, true);
-      }
-      return true;
-    }
-    default:
-      SetUndoAvailable(ws, d, true);
-      return true;
-  }
+  return AskToRedirectCallers(
+      ws, d, text, n, [&] { return ws.ui.SelectArrangement(d, n, "Select an Arrangement"); },
+      [&](int chosen) { RedirectArrangementReferences(ws, d, n, chosen); });
 }
 
 bool ResolvePastedArrangementCalls(Workspace& ws, int source, int destination, int n) {

@@ -1,0 +1,53 @@
+#include "document/edit_wiring.h"
+
+#include <QListWidget>
+#include <QTabWidget>
+
+#include "document/document_window.h"
+#include "storage/edit_commands.h"
+#include "storage/workspace.h"
+
+namespace tolvane {
+
+namespace {
+
+EditAction ActionOf(EditCommand command) {
+  switch (command) {
+    case EditCommand::Undo: return EditAction::Undo;
+    case EditCommand::Cut: return EditAction::Cut;
+    case EditCommand::Copy: return EditAction::Copy;
+    case EditCommand::Paste: return EditAction::Paste;
+    case EditCommand::Delete: return EditAction::Delete;
+    case EditCommand::Insert: return EditAction::Insert;
+    case EditCommand::PasteFromIStyle: return EditAction::PasteFromIStyle;
+    case EditCommand::Details: return EditAction::Details;
+    case EditCommand::EraseBank: return EditAction::EraseBank;
+    case EditCommand::Import: return EditAction::Import;
+  }
+  return EditAction::Details;
+}
+
+// The item the command acts on: the number the grid's current cell carries,
+// kept in the grid's tag, or the selected line of a list.
+int CurrentItem(const DocumentWindow& window, const Workspace& ws, int d, int tab) {
+  switch (tab) {
+    case kTabArrangements:
+    case kTabStyles:
+    case kTabPrograms: return ws.Slot(d).gridTags[static_cast<std::size_t>(tab)];
+    case kTabBackingSequences: return window.lstBsq->currentRow();
+    case kTabSongs: return window.lstSng->currentRow();
+    default: return -1;
+  }
+}
+
+}  // namespace
+
+void ConnectEditCommands(DocumentWindow* window, Workspace& ws) {
+  QObject::connect(window, &DocumentWindow::editCommand, window, [window, &ws](int d, EditCommand command) {
+    if (!ws.InUse(d) || window->Document() != d) return;
+    const int tab = window->tabMode->currentIndex();
+    DispatchEditCommand(ws, d, tab, CurrentItem(*window, ws, d, tab), ActionOf(command));
+  });
+}
+
+}  // namespace tolvane
