@@ -45,7 +45,7 @@ bench: build
 
 # Pictures of the editor's windows and dialogs, for docs/screenshots.
 screenshots: build
-	QT_QPA_PLATFORM=offscreen $(BUILD)/bin/tolvane-app-screenshots docs/screenshots
+	$(BUILD)/bin/tolvane-app-screenshots docs/screenshots
 
 # Makes the template Set, the demo Set and the text files in data/ again.
 data: build

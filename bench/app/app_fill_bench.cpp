@@ -6,17 +6,13 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QMdiArea>
 #include <QMdiSubWindow>
 
 #include <benchmark/benchmark.h>
 
-#include <memory>
-
 #include "app_harness.h"
 #include "document/document_window.h"
 #include "document/document_windows.h"
-#include "shell/main_window.h"
 #include "storage/set_files.h"
 #include "storage/workspace.h"
 #include "ui/look.h"
@@ -26,87 +22,54 @@ namespace {
 using tolvane::DocumentWindow;
 
 // One editor on the DEMO Set for the whole run.
-struct Editor {
-  tolvane::test::AppHarness harness;
-  DocumentWindow* doc = nullptr;
-
-  Editor() {
-    harness.Start();
-    doc = harness.App().Documents().Window(1);
-  }
-  tolvane::Workspace& Ws() { return harness.Ws(); }
-};
-
-// Made on first use and gone before the QApplication is.
-std::unique_ptr<Editor> g_editor;
-Editor& TheEditor() {
-  if (!g_editor) g_editor = std::make_unique<Editor>();
+tolvane::test::AppHarness* g_editor = nullptr;
+tolvane::test::AppHarness& Editor(const benchmark::State& state) {
+  g_editor->Ws().prefs.highCall = static_cast<std::int16_t>(state.range(0));
   return *g_editor;
 }
 
-void SetHighlight(const benchmark::State& state) {
-  TheEditor().Ws().prefs.highCall = static_cast<std::int16_t>(state.range(0));
-}
-
 void BM_OpenDemoSet(benchmark::State& state) {
-  Editor& e = TheEditor();
-  SetHighlight(state);
+  tolvane::test::AppHarness& e = Editor(state);
   e.Ws().prefs.modeId = 0;
-  const std::string demo = e.harness.folder.DemoSet();
   for (auto _ : state) {
-    const int d = tolvane::OpenSet(e.Ws(), tolvane::OpenMode::Open, demo);
+    const int d = tolvane::OpenSet(e.Ws(), tolvane::OpenMode::Open, e.DemoSet());
     state.PauseTiming();
-    if (DocumentWindow* w = e.harness.App().Documents().Window(d)) w->SubWindow()->close();
+    if (DocumentWindow* w = e.App().Documents().Window(d)) w->SubWindow()->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     state.ResumeTiming();
   }
 }
 BENCHMARK(BM_OpenDemoSet)->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond);
 
-template <class Fill>
-void RunFill(benchmark::State& state, int tab, Fill fill) {
-  Editor& e = TheEditor();
-  SetHighlight(state);
-  e.doc->SelectTab(tab);
-  for (auto _ : state) fill(*e.doc);
+struct Fill {
+  const char* name;
+  int tab;
+  void (DocumentWindow::*fill)();
+  bool twinView;  // on bank A: 128 cells, each a search of the whole Set when highlighting
+};
+
+void RunFill(benchmark::State& state, const Fill& f) {
+  DocumentWindow& doc = *Editor(state).App().Documents().Window(1);
+  doc.SelectTab(f.tab);
+  if (f.twinView) {
+    doc.chkTwin[2]->setChecked(true);
+    doc.cboPrgBnk->setCurrentIndex(0);
+  }
+  for (auto _ : state) (doc.*f.fill)();
+  if (f.twinView) {
+    doc.chkTwin[2]->setChecked(false);
+    doc.cboPrgBnk->setCurrentIndex(3);
+  }
 }
 
-void BM_FillArrangementGrid(benchmark::State& state) {
-  RunFill(state, tolvane::kTabArrangements, [](DocumentWindow& d) { d.FillArrangementGrid(); });
-}
-BENCHMARK(BM_FillArrangementGrid)->Arg(1)->Arg(0)->Unit(benchmark::kMicrosecond);
-
-void BM_FillStyleGrid(benchmark::State& state) {
-  RunFill(state, tolvane::kTabStyles, [](DocumentWindow& d) { d.FillStyleGrid(); });
-}
-BENCHMARK(BM_FillStyleGrid)->Arg(1)->Arg(0)->Unit(benchmark::kMicrosecond);
-
-void BM_FillProgramGridUserBank(benchmark::State& state) {
-  RunFill(state, tolvane::kTabPrograms, [](DocumentWindow& d) { d.FillProgramGrid(); });
-}
-BENCHMARK(BM_FillProgramGridUserBank)->Arg(1)->Arg(0)->Unit(benchmark::kMicrosecond);
-
-// Twin View on bank A: 128 cells, each a search of the whole Set when highlighting.
-void BM_FillProgramGridTwinView(benchmark::State& state) {
-  Editor& e = TheEditor();
-  e.doc->SelectTab(tolvane::kTabPrograms);
-  e.doc->chkTwin[2]->setChecked(true);
-  e.doc->cboPrgBnk->setCurrentIndex(0);
-  RunFill(state, tolvane::kTabPrograms, [](DocumentWindow& d) { d.FillProgramGrid(); });
-  e.doc->chkTwin[2]->setChecked(false);
-  e.doc->cboPrgBnk->setCurrentIndex(3);
-}
-BENCHMARK(BM_FillProgramGridTwinView)->Arg(1)->Arg(0)->Unit(benchmark::kMicrosecond);
-
-void BM_FillBackingSequenceList(benchmark::State& state) {
-  RunFill(state, tolvane::kTabBackingSequences, [](DocumentWindow& d) { d.FillBackingSequenceList(); });
-}
-BENCHMARK(BM_FillBackingSequenceList)->Arg(1)->Arg(0)->Unit(benchmark::kMicrosecond);
-
-void BM_FillSongList(benchmark::State& state) {
-  RunFill(state, tolvane::kTabSongs, [](DocumentWindow& d) { d.FillSongList(); });
-}
-BENCHMARK(BM_FillSongList)->Arg(1)->Arg(0)->Unit(benchmark::kMicrosecond);
+const Fill kFills[] = {
+    {"BM_FillArrangementGrid", tolvane::kTabArrangements, &DocumentWindow::FillArrangementGrid, false},
+    {"BM_FillStyleGrid", tolvane::kTabStyles, &DocumentWindow::FillStyleGrid, false},
+    {"BM_FillProgramGridUserBank", tolvane::kTabPrograms, &DocumentWindow::FillProgramGrid, false},
+    {"BM_FillProgramGridTwinView", tolvane::kTabPrograms, &DocumentWindow::FillProgramGrid, true},
+    {"BM_FillBackingSequenceList", tolvane::kTabBackingSequences, &DocumentWindow::FillBackingSequenceList, false},
+    {"BM_FillSongList", tolvane::kTabSongs, &DocumentWindow::FillSongList, false},
+};
 
 }  // namespace
 
@@ -115,10 +78,15 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setQuitOnLastWindowClosed(false);
   tolvane::InstallFontSubstitutes();
+  tolvane::test::AppHarness editor;
+  if (!editor.Start()) return 1;
+  g_editor = &editor;
+  for (const Fill& f : kFills)
+    benchmark::RegisterBenchmark(f.name, [&f](benchmark::State& state) { RunFill(state, f); })
+        ->Arg(1)->Arg(0)->Unit(benchmark::kMicrosecond);
   benchmark::Initialize(&argc, argv);
   if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();
-  g_editor.reset();
   return 0;
 }

@@ -1,15 +1,9 @@
 #include <QAction>
-#include <QApplication>
-#include <QMenuBar>
-#include <QMdiArea>
-#include <QMdiSubWindow>
 #include <QMenu>
-#include <QListWidget>
+#include <QMenuBar>
 #include <QPushButton>
 
 #include "demo_window.h"
-#include "shell/main_window.h"
-#include "storage/workspace.h"
 
 namespace tolvane::test {
 namespace {
@@ -25,44 +19,30 @@ QStringList Captions(const QList<QAction*>& actions) {
 }
 
 TEST_F(TabsAndBanks, TheWindowAsOpened) {
-  EXPECT_EQ(doc->windowTitle(), "DEMO");
-  EXPECT_EQ(doc->Document(), 1);
-  QStringList tabs;
-  for (int i = 0; i < doc->tabMode->count(); ++i) tabs << doc->tabMode->tabText(i);
-  EXPECT_EQ(tabs, QStringList({"&Arrangements", "&Styles", "&Programs", "&Backing Seq", "S&ongs", "&KBD Sets"}));
+  EXPECT_EQ(doc->tabMode->count(), 6);
   EXPECT_FALSE(doc->tabMode->isTabEnabled(kTabKbdSets));
   EXPECT_EQ(doc->cboArrBnk->count(), 1);
   EXPECT_EQ(doc->cboPrgBnk->count(), 5);
-  EXPECT_EQ(doc->cboPrgBnk->itemText(4), "Dr");
-  EXPECT_EQ(doc->cboPrgBnk->itemData(4).toInt(), 7);
   EXPECT_EQ(h.Ws().Slot(1).gridTags, (std::array<std::int16_t, 3>{0, 48, 320}));
-  EXPECT_EQ(doc->cboArrBnk->toolTip(), "Select Arrangement Bank here");
-  EXPECT_EQ(doc->cmdGbl->text(), "&Global");
-  EXPECT_EQ(doc->cmdGbl->toolTip(), "Edit Arrangement Global Parameters");
   EXPECT_FALSE(doc->cmdArg->isEnabled());
-  // The whole grid is visible in the window.
-  const QRect grid(doc->grdArr->mapTo(doc->SubWindow(), QPoint(0, 0)), doc->grdArr->size());
-  EXPECT_TRUE(doc->SubWindow()->rect().contains(grid)) << grid.x() << "," << grid.y() << " " << grid.width() << "x"
-                                                       << grid.height() << " in " << doc->SubWindow()->width()
-                                                       << "x" << doc->SubWindow()->height();
 }
 
+// Each grid shown is whole in its window.
 TEST_F(TabsAndBanks, EveryTabFitsTheWidthOfAn800PixelScreen) {
   const QMdiArea* area = h.App().Main()->Area();
   ASSERT_LE(area->viewport()->width(), 800);
   for (int tab = 0; tab < 5; ++tab) {
     ShowTab(tab);
-    const QRect window = doc->SubWindow()->geometry();
-    EXPECT_LE(window.right(), area->viewport()->width() - 1) << "tab " << tab << ": " << window.width();
+    EXPECT_LE(doc->SubWindow()->geometry().right(), area->viewport()->width() - 1) << "tab " << tab;
     for (BankGrid* grid : {doc->grdArr, doc->grdSty, doc->grdFreeS, doc->grdPrg}) {
       if (!grid->isVisible()) continue;
       const QRect inWindow(grid->mapTo(doc->SubWindow(), QPoint(0, 0)), grid->size());
-      EXPECT_TRUE(doc->SubWindow()->rect().contains(inWindow)) << "tab " << tab << " " << grid->objectName().toStdString();
+      EXPECT_TRUE(doc->SubWindow()->rect().contains(inWindow)) << "tab " << tab;
     }
   }
 }
 
-TEST_F(TabsAndBanks, TheTabChangeKeepsModeIdAndRestoresEachGridsSelection) {
+TEST_F(TabsAndBanks, EachGridKeepsItsSelectionUntilAnotherBankMovesItToTheFirstItem) {
   ShowTab(kTabPrograms);
   EXPECT_EQ(h.Ws().prefs.modeId, kTabPrograms);
   EXPECT_TRUE(doc->cmdArg->isEnabled());
@@ -72,75 +52,46 @@ TEST_F(TabsAndBanks, TheTabChangeKeepsModeIdAndRestoresEachGridsSelection) {
   doc->grdSty->setCurrentCell(1, 2);  // U23
   ShowTab(kTabSongs);
   EXPECT_EQ(h.Ws().prefs.modeId, kTabSongs);
-  ShowTab(kTabPrograms);
-  EXPECT_EQ(doc->grdPrg->currentRow(), 2);
-  EXPECT_EQ(doc->grdPrg->currentColumn(), 1);
   ShowTab(kTabStyles);
-  EXPECT_EQ(doc->grdSty->currentRow(), 1);
-  EXPECT_EQ(doc->grdSty->currentColumn(), 2);
-}
-
-TEST_F(TabsAndBanks, AnotherBankMovesTheCurrentItemToItsFirstItem) {
+  EXPECT_EQ(Current(doc->grdSty), (Position{1, 2}));
   ShowTab(kTabPrograms);
-  doc->grdPrg->setCurrentCell(3, 3);
-  EXPECT_EQ(h.Ws().Slot(1).gridTags[2], 320 + 15);
+  EXPECT_EQ(Current(doc->grdPrg), (Position{2, 1}));
+
   PickBank(doc->cboPrgBnk, 3);  // the same bank: nothing moves
-  EXPECT_EQ(h.Ws().Slot(1).gridTags[2], 320 + 15);
+  EXPECT_EQ(h.Ws().Slot(1).gridTags[2], 320 + 9);
   PickBank(doc->cboPrgBnk, 1);
   EXPECT_EQ(h.Ws().Slot(1).gridTags[2], 64);
-  EXPECT_EQ(doc->grdPrg->currentRow(), 0);
-  EXPECT_EQ(doc->grdPrg->currentColumn(), 0);
+  EXPECT_EQ(Current(doc->grdPrg), (Position{0, 0}));
   PickBank(doc->cboPrgBnk, 3);
   EXPECT_EQ(h.Ws().Slot(1).gridTags[2], 320);
 }
 
 TEST_F(TabsAndBanks, ANewWindowOpensOnTheModeIdTab) {
-  h.Ws().prefs.modeId = kTabStyles;
-  h.ui.ChooseFile(h.folder.DemoSet() + ".STY").Answer(MsgResult::Ok);
-  h.App().Main()->OpenSetWithDialog();
-  DocumentWindow* second = h.App().Documents().Window(2);
-  ASSERT_NE(second, nullptr);
-  EXPECT_EQ(second->tabMode->currentIndex(), kTabStyles);
-  EXPECT_EQ(second->grdSty->rowCount(), 8);
-  EXPECT_EQ(second->cboStyBnk->currentIndex(), 1);
-}
-
-TEST_F(TabsAndBanks, OddModeIdValues) {
+  // A stored tab that does not exist shows the first one.
+  const struct {
+    int modeId, tab;
+  } cases[] = {{kTabStyles, kTabStyles}, {kTabKbdSets, kTabKbdSets}, {9, kTabArrangements}};
+  for (int i = 0; i < 3; ++i) {
+    h.Ws().prefs.modeId = cases[i].modeId;
+    DocumentWindow* w = OpenDemoAgain(i + 2);
+    ASSERT_NE(w, nullptr);
+    EXPECT_EQ(w->tabMode->currentIndex(), cases[i].tab);
+    EXPECT_EQ(h.Ws().prefs.modeId, cases[i].tab);
+  }
+  DocumentWindow* styles = h.App().Documents().Window(2);
+  EXPECT_EQ(styles->grdSty->rowCount(), 8);
+  EXPECT_EQ(styles->cboStyBnk->currentIndex(), 1);
   // The KBD Sets tab shows nothing of its own; the arrangement grid is filled behind it.
-  h.Ws().prefs.modeId = kTabKbdSets;
-  h.ui.ChooseFile(h.folder.DemoSet() + ".STY").Answer(MsgResult::Ok);
-  h.App().Main()->OpenSetWithDialog();
-  DocumentWindow* kbd = h.App().Documents().Window(2);
-  ASSERT_NE(kbd, nullptr);
-  EXPECT_EQ(kbd->tabMode->currentIndex(), kTabKbdSets);
+  DocumentWindow* kbd = h.App().Documents().Window(3);
   EXPECT_EQ(kbd->grdArr->CellText(0, 0).left(14), "A11 Pop Ballad");
   EXPECT_EQ(kbd->grdArk->rowCount(), 0);
-
-  // A stored tab that does not exist shows the first one.
-  h.Ws().prefs.modeId = 9;
-  h.ui.ChooseFile(h.folder.DemoSet() + ".STY").Answer(MsgResult::Ok).Answer(MsgResult::Ok);
-  h.App().Main()->OpenSetWithDialog();
-  DocumentWindow* third = h.App().Documents().Window(3);
-  ASSERT_NE(third, nullptr);
-  EXPECT_EQ(third->tabMode->currentIndex(), kTabArrangements);
-  EXPECT_EQ(h.Ws().prefs.modeId, kTabArrangements);
-}
-
-TEST_F(TabsAndBanks, RefreshOfTheShownKindRefills) {
-  h.Ws().Stores(1).arrangements.records[6].SetName("New One");
-  h.Ws().Stores(1).arrangements.records[6].SetStyleNumber(3);
-  h.App().Documents().RefreshKind(1, 1);  // another kind: nothing happens
-  EXPECT_EQ(doc->grdArr->CellText(1, 2).trimmed(), "A17");
-  h.App().Documents().RefreshKind(1, 0);
-  EXPECT_EQ(doc->grdArr->CellText(1, 2).toStdString(), "A17 New One          (P14)");
 }
 
 TEST_F(TabsAndBanks, ShowingAnItemSelectsItsBankAndCell) {
   ShowTab(kTabPrograms);
   h.App().Documents().ShowItem(1, 2, 100);  // B45
   EXPECT_EQ(doc->cboPrgBnk->currentIndex(), 1);
-  EXPECT_EQ(doc->grdPrg->currentRow(), 9);
-  EXPECT_EQ(doc->grdPrg->currentColumn(), 0);
+  EXPECT_EQ(Current(doc->grdPrg), (Position{9, 0}));
   EXPECT_EQ(h.Ws().Slot(1).gridTags[2], 100);
   EXPECT_FALSE(doc->Menus().eCut->isEnabled());  // a preset Program
   ShowTab(kTabSongs);
@@ -149,7 +100,14 @@ TEST_F(TabsAndBanks, ShowingAnItemSelectsItsBankAndCell) {
   EXPECT_FALSE(doc->Menus().ePasteIStyle->isEnabled());
 }
 
-TEST_F(TabsAndBanks, RefreshingOneItemRedrawsItsCellAndBlock) {
+TEST_F(TabsAndBanks, RefreshesRedrawFromTheSetsData) {
+  h.Ws().Stores(1).arrangements.records[6].SetName("New One");
+  h.Ws().Stores(1).arrangements.records[6].SetStyleNumber(3);
+  h.App().Documents().RefreshKind(1, 1);  // another kind: nothing happens
+  EXPECT_EQ(doc->grdArr->CellText(1, 2).trimmed(), "A17");
+  h.App().Documents().RefreshKind(1, 0);
+  EXPECT_EQ(Text(doc->grdArr, 1, 2), "A17 New One          (P14)");
+
   ShowTab(kTabStyles);
   StyleSetData& styles = h.Ws().Stores(1).styles;
   styles.headers[5].SetName("Added");
@@ -163,24 +121,6 @@ TEST_F(TabsAndBanks, RefreshingOneItemRedrawsItsCellAndBlock) {
   h.Ws().Stores(1).backingSequences.records[4].SetName("Fresh");
   h.App().Documents().RefreshItem(1, 3, 4);
   EXPECT_EQ(doc->lstBsq->item(4)->text().toStdString(), "BSeq 4: Fresh            :    0");
-}
-
-TEST_F(EditMenu, EntriesAndCaptions) {
-  EXPECT_EQ(Captions(doc->Menus().edit->actions()),
-            QStringList({"Can't Undo", "-", "Cu&t", "&Copy", "&Paste", "&Delete", "In&sert", "Paste from &IStyle...",
-                         "-", "Detai&ls", "-", "&Erase Bank", "I&mport..."}));
-  EXPECT_EQ(doc->Menus().eInsert->shortcut(), QKeySequence(QStringLiteral("Ctrl+Ins")));
-  EXPECT_EQ(doc->Menus().eDelete->shortcut(), QKeySequence(Qt::Key_Delete));
-  EXPECT_EQ(Captions(doc->Menus().file->actions()),
-            QStringList({"&New", "&Open...", "&Close", "&Save", "Sa&ve As...", "-", "E&xit"}));
-  EXPECT_EQ(Captions(doc->Menus().window->actions()), QStringList({"&Cascade", "&Tile", "&Arrange Icons"}));
-  EXPECT_EQ(Captions(doc->Menus().utilities->actions()),
-            QStringList({"Display Set &Report", "Create Su&bset Report File..."}));
-  EXPECT_EQ(Captions(doc->Menus().help->actions()),
-            QStringList({"&Contents", "-", "Ti&p of the Day...", "-", "About Korg-Tolvane..."}));
-  QStringList bar;
-  for (QAction* a : doc->Menus().BarEntries()) bar << a->text();
-  EXPECT_EQ(bar, QStringList({"&File", "&Edit", "&Options", "&Window", "&Utilities", "&?"}));
 }
 
 TEST_F(EditMenu, StatesFollowTheTabAndTheSelection) {
@@ -220,7 +160,6 @@ TEST_F(EditMenu, UndoFollowsTheLastEditWhereverTheSelectionHasBeen) {
   DocumentMenus& m = doc->Menus();
   h.App().Documents().SetUndoAvailable(1, true);
   EXPECT_TRUE(m.eUndo->isEnabled());
-  EXPECT_EQ(m.eUndo->text(), "&Undo");
   ShowTab(kTabPrograms);
   PickBank(doc->cboPrgBnk, 0);
   EXPECT_FALSE(m.eUndo->isEnabled());
@@ -249,19 +188,15 @@ TEST_F(WindowMenus, ArrangementCommandsSetWArrangeMode) {
   m.wCascade->trigger();
   EXPECT_EQ(h.Ws().prefs.wArrangeMode, 0);
   emit m.window->aboutToShow();
-  EXPECT_TRUE(m.wCascade->isChecked());
-  EXPECT_FALSE(m.wTile->isChecked());
+  EXPECT_EQ(std::pair(m.wCascade->isChecked(), m.wTile->isChecked()), std::pair(true, false));
   m.wTile->trigger();
   EXPECT_EQ(h.Ws().prefs.wArrangeMode, 1);
   emit m.window->aboutToShow();
-  EXPECT_TRUE(m.wTile->isChecked());
-  EXPECT_FALSE(m.wCascade->isChecked());
+  EXPECT_EQ(std::pair(m.wCascade->isChecked(), m.wTile->isChecked()), std::pair(false, true));
   doc->SubWindow()->showMinimized();
   m.wArrange->trigger();
   EXPECT_EQ(h.Ws().prefs.wArrangeMode, 1);
-  const QRect area = h.App().Main()->Area()->viewport()->rect();
-  EXPECT_EQ(doc->SubWindow()->geometry().bottom(), area.bottom());
-  EXPECT_EQ(doc->SubWindow()->geometry().left(), 0);
+  EXPECT_EQ(doc->SubWindow()->geometry().bottomLeft(), h.App().Main()->Area()->viewport()->rect().bottomLeft());
 }
 
 TEST_F(WindowMenus, OptionsHelpAndTipsGoToTheShell) {
@@ -274,14 +209,11 @@ TEST_F(WindowMenus, OptionsHelpAndTipsGoToTheShell) {
 
 TEST_F(WindowMenus, TheFrameShowsTheActiveWindowsMenusOrItsOwn) {
   MainWindow* main = h.App().Main();
-  QStringList bar;
-  for (QAction* a : main->menuBar()->actions()) bar << a->text();
-  EXPECT_EQ(bar, QStringList({"&File", "&Edit", "&Options", "&Window", "&Utilities", "&?"}));
+  EXPECT_EQ(Captions(main->menuBar()->actions()),
+            QStringList({"&File", "&Edit", "&Options", "&Window", "&Utilities", "&?"}));
   doc->Menus().fClose->trigger();
   QApplication::processEvents();
-  bar.clear();
-  for (QAction* a : main->menuBar()->actions()) bar << a->text();
-  EXPECT_EQ(bar, QStringList({"&File", "&?"}));
+  EXPECT_EQ(Captions(main->menuBar()->actions()), QStringList({"&File", "&?"}));
   EXPECT_EQ(Captions(main->mnuFile->actions()), QStringList({"&New", "&Open", "E&xit"}));
 }
 

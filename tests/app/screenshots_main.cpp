@@ -7,12 +7,11 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMessageBox>
-#include <QTabWidget>
+#include <QTemporaryDir>
 
 #include <cstdio>
 
@@ -34,28 +33,21 @@ namespace {
 
 QString g_folder;
 
-void Settle() {
+void Save(QWidget* w, const QString& name) {
   for (int i = 0; i < 5; ++i) {
     QApplication::processEvents();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   }
-}
-
-void Save(QWidget* w, const QString& name) {
-  Settle();
   const QString path = g_folder + "/" + name + ".png";
   if (!w->grab().save(path)) std::fprintf(stderr, "could not write %s\n", qPrintable(path));
   std::printf("%s\n", qPrintable(path));
 }
 
-template <class Dialog>
-void SaveDialog(Dialog& dialog, const QString& name) {
+void SaveShown(QWidget& dialog, const QString& name) {
   dialog.show();
   Save(&dialog, name);
   dialog.hide();
 }
-
-}  // namespace
 
 // An offscreen screen of the smallest size the editor is made for.
 void UseSmallestScreen() {
@@ -68,6 +60,8 @@ void UseSmallestScreen() {
   file.close();
   qputenv("QT_QPA_PLATFORM", ("offscreen:configfile=" + config).toLocal8Bit());
 }
+
+}  // namespace
 
 int main(int argc, char** argv) {
   UseSmallestScreen();
@@ -104,29 +98,29 @@ int main(int argc, char** argv) {
   h.Ws().prefs.highCall = 1;
   doc->cboPrgBnk->setCurrentIndex(3);
 
-  doc->Menus().edit->popup(QPoint(0, 0));
-  Save(doc->Menus().edit, "menu_edit_programs");
-  doc->Menus().edit->hide();
-  doc->Menus().file->popup(QPoint(0, 0));
-  Save(doc->Menus().file, "menu_file");
-  doc->Menus().file->hide();
+  for (auto [menu, name] : {std::pair(doc->Menus().edit, "menu_edit_programs"),
+                            std::pair(doc->Menus().file, "menu_file")}) {
+    menu->popup(QPoint(0, 0));
+    Save(menu, name);
+    menu->hide();
+  }
 
   // Two Sets tiled, then cascaded.
-  h.ui.ChooseFile(h.folder.DemoSet() + ".ARR").Answer(MsgResult::Ok);
+  h.ui.ChooseFile(h.DemoSet() + ".ARR").Answer(MsgResult::Ok);
   main->OpenSetWithDialog();
   Save(main, "main_two_sets_tiled");
   main->CascadeWindows();
   Save(main, "main_two_sets_cascaded");
 
   AboutDialog about(main);
-  SaveDialog(about, "dialog_about");
+  SaveShown(about, "dialog_about");
   TipDialog tips(main);
-  PrepareTips(tips, h.folder.Path());
+  PrepareTips(tips, h.Folder());
   tips.chkTips->setChecked(true);
-  SaveDialog(tips, "dialog_tip_of_the_day");
+  SaveShown(tips, "dialog_tip_of_the_day");
   OptionsDialog options(main);
   options.LoadFrom(h.Ws().prefs);
-  SaveDialog(options, "dialog_options");
+  SaveShown(options, "dialog_options");
 
   ProgressWindow loading(main);
   loading.Start("Loading DEMO Files...", 0.001, 15.001);
@@ -140,24 +134,22 @@ int main(int argc, char** argv) {
   calls.Finish();
 
   SelectItemDialog arrangement(h.Ws(), 1, SelectKind::Arrangement, 3, "Select an Arrangement", main);
-  SaveDialog(arrangement, "dialog_select_arrangement");
+  SaveShown(arrangement, "dialog_select_arrangement");
   SelectItemDialog style(h.Ws(), 1, SelectKind::Style, 54, "Select a Style", main);
-  SaveDialog(style, "dialog_select_style");
+  SaveShown(style, "dialog_select_style");
   SelectItemDialog program(h.Ws(), 1, SelectKind::Program, 321, "Select a Program for track 'KBD 1  '", main);
-  SaveDialog(program, "dialog_select_program");
+  SaveShown(program, "dialog_select_program");
 
-  auto question = MakeMessageBox({MsgIcon::Exclamation, MsgButtons::YesNoCancel, MsgResult::Cancel, "DEMO",
-                                  "Save the changes in DEMO ?"},
-                                 main);
-  SaveDialog(*question, "dialog_save_changes");
-  auto warning = MakeMessageBox({MsgIcon::Exclamation, MsgButtons::YesNo, MsgResult::Yes, "Warning",
-                                 "For a correct display, the screen resolution\r\nshould be at least 800x600 "
-                                 "pixels!\r\nContinue anyway?\r\n"},
-                                main);
-  SaveDialog(*warning, "dialog_screen_warning");
+  const std::pair<MessageRequest, const char*> messages[] = {
+      {{MsgIcon::Exclamation, MsgButtons::YesNoCancel, MsgResult::Cancel, "DEMO", "Save the changes in DEMO ?"},
+       "dialog_save_changes"},
+      {{MsgIcon::Exclamation, MsgButtons::YesNo, MsgResult::Yes, "Warning",
+        "For a correct display, the screen resolution\r\nshould be at least 800x600 pixels!\r\nContinue anyway?\r\n"},
+       "dialog_screen_warning"}};
+  for (const auto& [request, name] : messages) SaveShown(*MakeMessageBox(request, main), name);
 
   HelpWindow help;
-  help.ShowContents(h.folder.Path());
+  help.ShowContents(h.Folder());
   Save(&help, "window_help");
   help.hide();
 

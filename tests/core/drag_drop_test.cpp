@@ -11,23 +11,13 @@
 namespace tolvane::test {
 namespace {
 
-constexpr auto kEx = MsgIcon::Exclamation;
-
 class DragDrop : public ::testing::Test {
  protected:
-  static ArrangementRecord& Arr(SetStores& s, int n) { return s.arrangements.records[static_cast<std::size_t>(n)]; }
-  static BackingSequenceRecord& Bsq(SetStores& s, int b) {
-    return s.backingSequences.records[static_cast<std::size_t>(b)];
-  }
-  static ProgramRecord& Prg(SetStores& s, int u) { return s.programs.records[static_cast<std::size_t>(u)]; }
   DropResult Drag(int sd, int kind, int item, int td, int target) {
     EXPECT_TRUE(BeginDrag(ws, sd, kind, item));
     return DropItem(ws, ws.edits.drag, td, kind, target);
   }
   bool Undo(int d, int tab) { return DispatchEditCommand(ws, d, tab, 0, EditAction::Undo); }
-  void ExpectYesNoCancel(const std::string& text, MsgResult answer) {
-    ui.ExpectBox("", text, kEx, MsgButtons::YesNoCancel, MsgResult::Cancel, answer);
-  }
 
   EditWorkspace e;
   ScriptedUi& ui = e.ui;
@@ -42,9 +32,7 @@ TEST_F(DragDrop, MoveWithinASetTakesTheCallersAlongAndUndoBringsThemBack) {
   Bsq(x, 2).SetArrangement(5);
   Bsq(x, 7).SetArrangement(9);  // calls the target, and keeps calling it
   ws.Stores(dx) = x;
-  ExpectYesNoCancel("ARR 09 Arrangement is referenced by\r\none or more Backing Sequences.\r\n"
-                    "Change references to another Arrangement?",
-                    MsgResult::No);
+  e.ExpectQuestion(ArrangementReferenceQuestion("ARR 09"), MsgResult::No);
   EXPECT_EQ(Drag(dx, kArrangement, 5, dx, 9), DropResult::Moved);
 
   SetStores moved = x;
@@ -63,14 +51,33 @@ TEST_F(DragDrop, MoveWithinASetTakesTheCallersAlongAndUndoBringsThemBack) {
   e.ExpectSet(dy, y);
 }
 
+TEST_F(DragDrop, ProgramMoveTakesItsCallersAlongAndUndoBringsThemBack) {
+  Arr(x, 0).SetTrackProgram(1, 322);
+  Song(x, 4).SetTrackProgram(9, 322);
+  Bsq(x, 3).SetTrackProgram(0, 328);  // calls the target
+  ws.Stores(dx) = x;
+  e.ExpectQuestion(ProgramReleaseQuestion("PRG 08"), MsgResult::No);
+  EXPECT_EQ(Drag(dx, kProgram, 322, dx, 328), DropResult::Moved);
+
+  SetStores moved = x;
+  Prg(moved, 8) = Prg(x, 2);
+  Prg(moved, 2) = ws.edits.programs.empty.record;
+  Arr(moved, 0).SetTrackProgram(1, 328);
+  Song(moved, 4).SetTrackProgram(9, 328);
+  e.ExpectSet(dx, moved);
+  EXPECT_EQ(ui.events.back(), "undo 1 1");
+
+  ASSERT_TRUE(Undo(dx, kProgram));
+  e.ExpectSet(dx, x);
+}
+
 TEST_F(DragDrop, CopyIntoAnotherSetFindsTheCallsAgainAndChecksTheNames) {
   Arr(x, 7).SetTrackProgram(1, 330);  // "PRG 10", which Y keeps as D41
   ws.Stores(dx) = x;
   Prg(y, 10).SetName("OTHER");
   Prg(y, 24).SetName("PRG 10");
   ws.Stores(dy) = y;
-  ui.ExpectBox("", "Arrangement duplicate name\r\nA23 - A18  (ARR 07)", kEx, MsgButtons::Ok, MsgResult::Ok,
-               MsgResult::Ok);
+  e.ExpectNotice(DuplicateNotice("Arrangement", "A23", "A18", "ARR 07"));
   EXPECT_EQ(Drag(dx, kArrangement, 7, dy, 10), DropResult::Copied);
 
   SetStores copied = y;
@@ -87,14 +94,27 @@ TEST_F(DragDrop, CopyIntoAnotherSetFindsTheCallsAgainAndChecksTheNames) {
   EXPECT_EQ(ui.events, (std::vector<std::string>{"show 2 0 10", "cell 2 0 10", "show 1 0 7", "undo 2 0"}));
 }
 
+TEST_F(DragDrop, DrumKitCopiedIntoAnotherSetBringsItsData) {
+  x.programs.drumKits[1].fill(0x33);
+  ws.Stores(dx) = x;
+  ui.ExpectMessage(DuplicateNotice("Program", "Dr8", "Dr7", "KIT 8"));
+  EXPECT_EQ(Drag(dx, kProgram, 519, dy, 518), DropResult::Copied);
+  SetStores copied = y;
+  Prg(copied, 64) = Prg(x, 65);
+  copied.programs.drumKits[0] = x.programs.drumKits[1];
+  e.ExpectSet(dy, copied);
+  EXPECT_EQ(UndoCodeOf(ws, kProgram), kUndoDragCopy);
+  EXPECT_EQ(ui.events.back(), "undo 2 1");
+
+  ASSERT_TRUE(Undo(dy, kProgram));
+  e.ExpectSet(dy, y);
+}
+
 TEST_F(DragDrop, RefusedPasteLeavesTheSetsAndUndoAlone) {
   Bsq(y, 0).SetArrangement(10);
   ws.Stores(dy) = y;
   ASSERT_TRUE(DispatchEditCommand(ws, dx, kArrangement, 3, EditAction::Cut));
-  ui.events.clear();
-  ExpectYesNoCancel("ARR 10 Arrangement is referenced by\r\none or more Backing Sequences.\r\n"
-                    "Change references to another Arrangement?",
-                    MsgResult::Cancel);
+  e.ExpectQuestion(ArrangementReferenceQuestion("ARR 10"), MsgResult::Cancel);
   EXPECT_EQ(Drag(dx, kArrangement, 7, dy, 10), DropResult::Ignored);
   e.ExpectSet(dy, y);
   // The clipboard now holds the dragged Arrangement, so the cut can no
@@ -116,46 +136,9 @@ TEST_F(DragDrop, DropOnItsOwnCellOrOnAnotherKindChangesNothing) {
   Arr(cut, 3) = ws.edits.arrangements.empty.item;
   e.ExpectSet(dx, cut);
 
-  // An empty slot starts no drag.
+  // An empty slot or a preset Program starts no drag.
   EXPECT_FALSE(BeginDrag(ws, dx, kArrangement, 3));
-  EXPECT_FALSE(BeginDrag(ws, dx, kProgram, 5));  // a preset Program
-}
-
-TEST_F(DragDrop, ProgramMoveTakesItsCallersAlongAndUndoBringsThemBack) {
-  Arr(x, 0).SetTrackProgram(1, 322);
-  x.songs.records[4].SetTrackProgram(9, 322);
-  x.backingSequences.records[3].SetTrackProgram(0, 328);  // calls the target
-  ws.Stores(dx) = x;
-  ui.ExpectBox("", "Program 'PRG 08' is referenced by one or more\r\nArrangements, Styles, Backing Sequences, etc.\r\n"
-               "\r\nRedirect them to another Program?", kEx, MsgButtons::YesNoCancel, MsgResult::Cancel, MsgResult::No);
-  EXPECT_EQ(Drag(dx, kProgram, 322, dx, 328), DropResult::Moved);
-
-  SetStores moved = x;
-  Prg(moved, 8) = Prg(x, 2);
-  Prg(moved, 2) = ws.edits.programs.empty.record;
-  Arr(moved, 0).SetTrackProgram(1, 328);
-  moved.songs.records[4].SetTrackProgram(9, 328);
-  e.ExpectSet(dx, moved);
-  EXPECT_EQ(ui.events.back(), "undo 1 1");
-
-  ASSERT_TRUE(Undo(dx, kProgram));
-  e.ExpectSet(dx, x);
-}
-
-TEST_F(DragDrop, DrumKitCopiedIntoAnotherSetBringsItsData) {
-  x.programs.drumKits[1].fill(0x33);
-  ws.Stores(dx) = x;
-  ui.ExpectMessage("Program duplicate name\r\nDr8 - Dr7  (KIT 8)");
-  EXPECT_EQ(Drag(dx, kProgram, 519, dy, 518), DropResult::Copied);
-  SetStores copied = y;
-  Prg(copied, 64) = Prg(x, 65);
-  copied.programs.drumKits[0] = x.programs.drumKits[1];
-  e.ExpectSet(dy, copied);
-  EXPECT_EQ(UndoCodeOf(ws, kProgram), kUndoDragCopy);
-  EXPECT_EQ(ui.events.back(), "undo 2 1");
-
-  ASSERT_TRUE(Undo(dy, kProgram));
-  e.ExpectSet(dy, y);
+  EXPECT_FALSE(BeginDrag(ws, dx, kProgram, 5));
 }
 
 }  // namespace

@@ -35,7 +35,7 @@ class GridCellsTest : public ::testing::Test {
     s.arrangements.records[1].SetName("Latin");
     s.arrangements.records[1].SetStyleNumber(0);  // P11
     s.styles.headers[6].SetName("Ballad");
-    s.styles.sizes[6] = kStyleBaseSize + 4 * 4100;
+    s.styles.sizes[6] = kStyleBaseSize + 4 * 4100 + 3;  // a partial event does not count
     s.styles.headers[7].SetName("Unused");
     s.programs.records[0].SetName("Grand Pno");
     s.programs.records[1].SetName("Strings 1");
@@ -48,27 +48,27 @@ class GridCellsTest : public ::testing::Test {
     s.backingSequences.records[0].SetArrangement(0);
     s.backingSequences.records[1].SetArrangement(1);
   }
+  template <class Cell>
+  std::vector<CellColour> Colours(Cell cell, std::initializer_list<int> numbers) {
+    std::vector<CellColour> out;
+    for (int n : numbers) out.push_back(cell(ws, d, n).colour);
+    return out;
+  }
 
   test::ScriptedUi ui;
   Workspace ws;
   int d = 0;
 };
 
-TEST_F(GridCellsTest, ArrangementCellsShowTheStyleTheyCall) {
+TEST_F(GridCellsTest, ArrangementCellsShowTheStyleTheyCallAndFollowHighCall) {
   // The name padded to 16, then one blank before the Style part.
   EXPECT_EQ(ArrangementCell(ws, d, 0).text, "A11 POP 1" + std::string(11, ' ') + " (U23)U");
   EXPECT_EQ(ArrangementCell(ws, d, 1).text, "A12 Latin" + std::string(11, ' ') + " (P11)");
   EXPECT_EQ(ArrangementCell(ws, d, 63).text, "A88 " + std::string(16, ' '));
-}
-
-TEST_F(GridCellsTest, ArrangementColoursFollowHighCall) {
-  EXPECT_EQ(ArrangementCell(ws, d, 0).colour, kCalledText);
-  EXPECT_EQ(ArrangementCell(ws, d, 1).colour, kUncalledText);  // its caller has no name
-  EXPECT_EQ(ArrangementCell(ws, d, 2).colour, kUncalledText);
+  // A12's caller has no name.
+  EXPECT_EQ(Colours(ArrangementCell, {0, 1, 2}), (std::vector<CellColour>{kCalledText, kUncalledText, kUncalledText}));
   ws.prefs.highCall = 0;
-  EXPECT_EQ(ArrangementCell(ws, d, 0).colour, kPlainText);
-  EXPECT_EQ(ArrangementCell(ws, d, 1).colour, kPlainText);
-  EXPECT_EQ(ArrangementCell(ws, d, 2).colour, kUncalledText);
+  EXPECT_EQ(Colours(ArrangementCell, {0, 1, 2}), (std::vector<CellColour>{kPlainText, kPlainText, kUncalledText}));
   ws.prefs.highCall = 2;  // only the checked value 1 highlights
   EXPECT_EQ(ArrangementCell(ws, d, 0).colour, kPlainText);
 }
@@ -77,41 +77,33 @@ TEST_F(GridCellsTest, StyleCellsAndColours) {
   EXPECT_EQ(StyleCell(ws, d, 54).text, "U23 Ballad          :4100");
   EXPECT_EQ(StyleCell(ws, d, 48).text, "U11 " + std::string(16, ' ') + ":0");
   EXPECT_EQ(StyleCell(ws, d, 0).text, "P11 PStyle0         ");
-  EXPECT_EQ(StyleCell(ws, d, 54).colour, kCalledText);
-  EXPECT_EQ(StyleCell(ws, d, 55).colour, kUncalledText);
-  EXPECT_EQ(StyleCell(ws, d, 48).colour, kUncalledText);
-  EXPECT_EQ(StyleCell(ws, d, 0).colour, kCalledPresetText);
-  EXPECT_EQ(StyleCell(ws, d, 1).colour, kPresetText);
-  EXPECT_EQ(StyleCell(ws, d, 3).colour, kUncalledText);  // a blank preset name
+  // Style 3 has a blank preset name.
+  EXPECT_EQ(Colours(StyleCell, {54, 55, 48, 0, 1, 3}), (std::vector<CellColour>{kCalledText, kUncalledText, kUncalledText,
+                                                                                kCalledPresetText, kPresetText, kUncalledText}));
   ws.prefs.highCall = 0;
-  EXPECT_EQ(StyleCell(ws, d, 54).colour, kPlainText);
-  EXPECT_EQ(StyleCell(ws, d, 0).colour, kPresetPlainText);
+  EXPECT_EQ(Colours(StyleCell, {54, 0, 48}), (std::vector<CellColour>{kPlainText, kPresetPlainText, kUncalledText}));
   EXPECT_TRUE(StyleCell(ws, d, 1).colour.systemDisabled);
-  EXPECT_EQ(StyleCell(ws, d, 48).colour, kUncalledText);
 }
 
 TEST_F(GridCellsTest, ProgramCellsAndColours) {
   EXPECT_EQ(ProgramCell(ws, d, 320).text, "D11 Grand Pno ");
   EXPECT_EQ(ProgramCell(ws, d, 5).text, "A16 Prg5      ");
   EXPECT_EQ(ProgramCell(ws, d, 512).text, "Dr1 Kit       ");
-  EXPECT_EQ(ProgramCell(ws, d, 320).colour, kCalledText);
-  EXPECT_EQ(ProgramCell(ws, d, 321).colour, kUncalledText);
-  EXPECT_EQ(ProgramCell(ws, d, 322).colour, kUncalledText);
-  EXPECT_EQ(ProgramCell(ws, d, 5).colour, kCalledPresetText);
-  EXPECT_EQ(ProgramCell(ws, d, 6).colour, kPresetText);
+  EXPECT_EQ(ProgramCell(ws, d, -1).text, " ");  // beyond the Programs of a Twin View grid
+  EXPECT_EQ(Colours(ProgramCell, {320, 321, 322, 5, 6}),
+            (std::vector<CellColour>{kCalledText, kUncalledText, kUncalledText, kCalledPresetText, kPresetText}));
   ws.prefs.highCall = 0;
-  EXPECT_EQ(ProgramCell(ws, d, 320).colour, kPlainText);
-  EXPECT_EQ(ProgramCell(ws, d, 5).colour, kPresetPlainText);
-  // A cell beyond the Programs of a Twin View grid shows nothing.
-  EXPECT_EQ(ProgramCell(ws, d, -1).text, " ");
+  EXPECT_EQ(Colours(ProgramCell, {320, 5}), (std::vector<CellColour>{kPlainText, kPresetPlainText}));
 }
 
 TEST_F(GridCellsTest, FreeEventsOfEachBlock) {
   EXPECT_EQ(FreeEventsCell(ws, d, 0), "15200");
   EXPECT_EQ(FreeEventsCell(ws, d, 1), "11100");
-  ws.Stores(d).styles.sizes[4] = kStyleBaseSize + 4 * 12000;
+  ws.Stores(d).styles.sizes[4] = kStyleBaseSize + 4 * 12000;  // over the Block's capacity
   EXPECT_EQ(FreeEventsCell(ws, d, 1), "-900");
   EXPECT_EQ(FreeEventsCell(ws, d, 8), "");
+  EXPECT_EQ(StyleEventCount(ws.Stores(d).styles, -1), -1);
+  EXPECT_EQ(BlockFreeEvents(ws.Stores(d).styles, -1), -1);
 }
 
 TEST_F(GridCellsTest, SequenceLinesAndFigures) {
@@ -124,52 +116,49 @@ TEST_F(GridCellsTest, SequenceLinesAndFigures) {
   EXPECT_EQ(BackingSequenceLine(ws, d, 9), "BSeq 9: " + std::string(16, ' ') + " :120000");
   EXPECT_EQ(SongLine(ws, d, 2), "Song 2: Jazz Song        :    4");
   EXPECT_EQ(SongLine(ws, d, 10), "");
-
-  EventMemory m;
-  m.backSeqs = 16000;
-  m.songs = 300;
-  m.patterns = 86;
-  m.total = 16386;
-  m.free = -2;
-  const auto texts = EventFigureTexts(m);
-  EXPECT_EQ(texts[0], "BackSeqs: 64000");
-  EXPECT_EQ(texts[1], "Songs: 1200");
-  EXPECT_EQ(texts[2], "Patterns: 344");
-  EXPECT_EQ(texts[3], "Total: 65544");
-  EXPECT_EQ(texts[4], "Free: -8");
+  EXPECT_EQ(EventFigureTexts(EventMemory{16000, 300, 86, 16386, -2}),
+            (std::array<std::string, 5>{"BackSeqs: 64000", "Songs: 1200", "Patterns: 344", "Total: 65544", "Free: -8"}));
   EXPECT_EQ(FormatFigure(0), "0");
 }
 
 TEST(GridLayout, RowsAndTwinView) {
-  EXPECT_EQ(ArrangementGridShape(0, true), (GridShape{16, false}));
-  EXPECT_EQ(ProgramGridShape(0, true), (GridShape{32, true}));
-  EXPECT_EQ(ProgramGridShape(1, false), (GridShape{16, true}));
-  EXPECT_EQ(ProgramGridShape(2, true), (GridShape{16, false}));
-  EXPECT_EQ(ProgramGridShape(3, true), (GridShape{32, true}));
-  EXPECT_EQ(ProgramGridShape(4, true), (GridShape{2, false}));
-  EXPECT_EQ(StyleGridShape(0, 3), (GridShape{12, false}));
-  EXPECT_EQ(StyleGridShape(1, 3), (GridShape{3, false}));
-  EXPECT_EQ(StyleGridShape(1, 200), (GridShape{8, false}));
+  EXPECT_EQ((std::vector<GridShape>{ArrangementGridShape(0, true), ProgramGridShape(0, true), ProgramGridShape(1, false),
+                                    ProgramGridShape(2, true), ProgramGridShape(3, true), ProgramGridShape(4, true)}),
+            (std::vector<GridShape>{{16, false}, {32, true}, {16, true}, {16, false}, {32, true}, {2, false}}));
+  EXPECT_EQ((std::vector<GridShape>{StyleGridShape(0, 3), StyleGridShape(1, 3), StyleGridShape(1, 200)}),
+            (std::vector<GridShape>{{12, false}, {3, false}, {8, false}}));
 }
 
-TEST(GridLayout, ItemsOfCells) {
+// Every item of the bank sits in exactly one cell of a grid of `rows` rows,
+// and that cell is where the grid finds it.
+template <class At, class CellOf>
+void ExpectCellsAndItemsAgree(int bank, int rows, int items, At at, CellOf cellOf) {
+  int count = 0;
+  for (int row = 0; row <= rows; ++row)
+    for (int column = 0; column <= kGridColumns; ++column) {
+      const int n = at(bank, row, column);
+      if (n < 0) continue;
+      ++count;
+      EXPECT_EQ(cellOf(bank, rows, n), (CellPosition{row, column})) << bank << " " << n;
+    }
+  EXPECT_EQ(count, items) << bank << " " << rows;
+}
+
+TEST(GridLayout, EveryItemHasOneCell) {
+  ExpectCellsAndItemsAgree(0, 16, 64, ArrangementAtCell, CellOfArrangement);
+  ExpectCellsAndItemsAgree(0, 12, 48, StyleAtCell, CellOfStyle);
+  ExpectCellsAndItemsAgree(1, 8, 32, StyleAtCell, CellOfStyle);
+  ExpectCellsAndItemsAgree(0, 32, 128, ProgramAtCell, CellOfProgram);  // Twin View: bank A continues into B
+  ExpectCellsAndItemsAgree(1, 16, 64, ProgramAtCell, CellOfProgram);
+  ExpectCellsAndItemsAgree(3, 32, 64, ProgramAtCell, CellOfProgram);
+  ExpectCellsAndItemsAgree(4, 2, 8, ProgramAtCell, CellOfProgram);
   EXPECT_EQ(ArrangementAtCell(0, 15, 3), 63);
-  EXPECT_EQ(ArrangementAtCell(0, 16, 0), -1);
   EXPECT_EQ(StyleAtCell(1, 5, 2), 48 + 22);
-  EXPECT_EQ(StyleAtCell(0, 11, 3), 47);
-  EXPECT_EQ(StyleAtCell(0, 12, 0), -1);
-  EXPECT_EQ(ProgramAtCell(0, 16, 0), 64);  // Twin View: bank A continues into B
-  EXPECT_EQ(ProgramAtCell(0, 31, 3), 127);
-  EXPECT_EQ(ProgramAtCell(1, 16, 0), -1);
-  EXPECT_EQ(ProgramAtCell(3, 16, 0), -1);
+  EXPECT_EQ(ProgramAtCell(0, 16, 0), 64);
   EXPECT_EQ(ProgramAtCell(4, 1, 3), 519);
-  EXPECT_EQ(ProgramAtCell(4, 0, 4), -1);
-  EXPECT_EQ(CellOfProgram(0, 32, 100), (CellPosition{25, 0}));
+  // Items the grid does not show have no cell.
   EXPECT_FALSE(CellOfProgram(0, 16, 100).Valid());
-  EXPECT_EQ(CellOfProgram(1, 16, 100), (CellPosition{9, 0}));
-  EXPECT_EQ(CellOfStyle(1, 2, 55), (CellPosition{1, 3}));
   EXPECT_FALSE(CellOfStyle(1, 1, 55).Valid());
-  EXPECT_EQ(CellOfArrangement(0, 16, 6), (CellPosition{1, 2}));
   EXPECT_FALSE(CellOfArrangement(0, 16, -1).Valid());
 }
 
@@ -189,7 +178,6 @@ TEST(GridLayout, WindowSizeHoldsTheWholeGrid) {
   EXPECT_EQ(withSide.gridHeight, 8 * 240 + 30);
   EXPECT_EQ(TwipsToPixels(2925), 195);
   EXPECT_EQ(TwipsToPixels(2926), 196);
-  EXPECT_EQ(TwipsToPixels(240), 16);
 }
 
 }  // namespace

@@ -12,25 +12,14 @@
 namespace tolvane::test {
 namespace {
 
-constexpr auto kEx = MsgIcon::Exclamation;
-
-std::string ReleaseQuestion(const std::string& name) {
-  return "Program '" + name + "' is referenced by one or more\r\nArrangements, Styles, Backing Sequences, etc.\r\n\r\n"
-                              "Redirect them to another Program?";
-}
+using Events = std::vector<std::string>;
 
 class ProgramEdits : public ::testing::Test {
  protected:
-  bool Run(int d, int number, EditAction command) { return DispatchEditCommand(ws, d, kProgram, number, command); }
-  static ProgramRecord& Prg(SetStores& s, int u) { return s.programs.records[static_cast<std::size_t>(u)]; }
-  static ArrangementRecord& Arr(SetStores& s, int n) { return s.arrangements.records[static_cast<std::size_t>(n)]; }
-  static SongRecord& Song(SetStores& s, int n) { return s.songs.records[static_cast<std::size_t>(n)]; }
+  bool Run(int set, int number, EditAction command) { return DispatchEditCommand(ws, set, kProgram, number, command); }
   ProgramRecord Empty() const { return ws.edits.programs.empty.record; }
   const ProgramClip& Clipboard() const { return ws.edits.programs.clipboard; }
   void Reload() { ws.Stores(d) = x; }
-  void ExpectYesNoCancel(const std::string& text, MsgResult answer) {
-    ui.ExpectBox("", text, kEx, MsgButtons::YesNoCancel, MsgResult::Cancel, answer);
-  }
 
   EditWorkspace e;
   ScriptedUi& ui = e.ui;
@@ -42,22 +31,16 @@ class ProgramEdits : public ::testing::Test {
 TEST_F(ProgramEdits, CallersAreListedKindByKindWithTheirTracks) {
   Arr(x, 0).SetTrackProgram(6, 320);
   x.styles.headers[1].SetTrackProgram(2, 320);
-  x.backingSequences.records[4].SetTrackProgram(3, 320);
+  Bsq(x, 4).SetTrackProgram(3, 320);
   Song(x, 3).SetTrackProgram(4, 320);
   Song(x, 5).SetTrackProgram(0, 320);
   Song(x, 5).SetName(kBlankName);  // an empty Song calls nothing
   Reload();
   std::vector<ProgramCaller> callers;
   EXPECT_EQ(FindProgramCallers(ws, d, 320, &callers), 4);
-  ASSERT_EQ(callers.size(), 4u);
-  EXPECT_EQ(callers[0].item, "Arr A11");
-  EXPECT_EQ(callers[0].track, "KBD 1  ");
-  EXPECT_EQ(callers[1].item, "Sty U12");
-  EXPECT_EQ(callers[1].track, "BASS   ");
-  EXPECT_EQ(callers[2].item, "BSeq  4");
-  EXPECT_EQ(callers[2].track, "Extra 2 ");
-  EXPECT_EQ(callers[3].item, "Song  3");
-  EXPECT_EQ(callers[3].track, "Trk  5");
+  Events listed;
+  for (const auto& c : callers) listed.push_back(c.item + "|" + c.track);
+  EXPECT_EQ(listed, (Events{"Arr A11|KBD 1  ", "Sty U12|BASS   ", "BSeq  4|Extra 2 ", "Song  3|Trk  5"}));
 }
 
 TEST_F(ProgramEdits, RedirectingD11ToA12RewritesTheSongTrackAsAPresetReference) {
@@ -67,7 +50,7 @@ TEST_F(ProgramEdits, RedirectingD11ToA12RewritesTheSongTrackAsAPresetReference) 
   const std::size_t slot = SongRecord::kTrackSlotsOffset + 4 * SongRecord::kTrackSlotSize;
   const std::uint8_t flagBits = Song(x, 3).bytes[slot + 10] & 0x7F;
 
-  ExpectYesNoCancel(ReleaseQuestion("PRG 00"), MsgResult::Yes);
+  e.ExpectQuestion(ProgramReleaseQuestion("PRG 00"), MsgResult::Yes);
   ui.ExpectSelection(kProgram, 1);
   ASSERT_TRUE(Run(d, 320, EditAction::Cut));
 
@@ -78,10 +61,8 @@ TEST_F(ProgramEdits, RedirectingD11ToA12RewritesTheSongTrackAsAPresetReference) 
   Song(cut, 3).bytes[slot + 10] = static_cast<std::uint8_t>(0x80 | flagBits);
   e.ExpectSet(d, cut);
   EXPECT_EQ(ws.Slot(d).modified, (std::array<std::int16_t, 8>{1, 0, 1, 0, 1}));
-  ASSERT_EQ(ui.selections.size(), 1u);
-  EXPECT_EQ(ui.selections[0].current, 320);
-  EXPECT_EQ(ui.selections[0].caption, "Select a Program ");
-  EXPECT_EQ(ui.events, (std::vector<std::string>{"undo 1 0", "show 1 2 320", "cell 1 2 320", "undo 1 1"}));
+  EXPECT_EQ(ui.selections, Events{"1 320 Select a Program "});
+  EXPECT_EQ(ui.events, (Events{"undo 1 0", "show 1 2 320", "cell 1 2 320", "undo 1 1"}));
 
   // Undo brings the Program back; the redirected calls stay where they were sent.
   ASSERT_TRUE(Run(d, 320, EditAction::Undo));
@@ -90,14 +71,14 @@ TEST_F(ProgramEdits, RedirectingD11ToA12RewritesTheSongTrackAsAPresetReference) 
 }
 
 TEST_F(ProgramEdits, CutOfACalledProgramFollowsTheAnswer) {
-  x.backingSequences.records[2].SetTrackProgram(0, 330);
+  Bsq(x, 2).SetTrackProgram(0, 330);
   Reload();
-  ExpectYesNoCancel(ReleaseQuestion("PRG 10"), MsgResult::Cancel);
+  e.ExpectQuestion(ProgramReleaseQuestion("PRG 10"), MsgResult::Cancel);
   ASSERT_TRUE(Run(d, 330, EditAction::Cut));
   e.ExpectSet(d, x);
   EXPECT_EQ(Clipboard().sourceSet, 0);
 
-  ExpectYesNoCancel(ReleaseQuestion("PRG 10"), MsgResult::No);
+  e.ExpectQuestion(ProgramReleaseQuestion("PRG 10"), MsgResult::No);
   ASSERT_TRUE(Run(d, 330, EditAction::Cut));
   SetStores cut = x;
   Prg(cut, 10) = Empty();
@@ -116,7 +97,7 @@ TEST_F(ProgramEdits, DeleteOfD11MovesD12AndItsCallersUpAndUndoPutsThemBack) {
   e.ExpectSet(d, deleted);
   EXPECT_EQ(Clipboard().record, Prg(x, 0));
   EXPECT_EQ(UndoCodeOf(ws, kProgram), kUndoDelete);
-  EXPECT_EQ(ui.events, (std::vector<std::string>{"undo 1 1", "refresh 1 2", "undo 1 1"}));
+  EXPECT_EQ(ui.events, (Events{"undo 1 1", "refresh 1 2", "undo 1 1"}));
 
   ASSERT_TRUE(Run(d, 320, EditAction::Undo));
   e.ExpectSet(d, x);
@@ -125,14 +106,17 @@ TEST_F(ProgramEdits, DeleteOfD11MovesD12AndItsCallersUpAndUndoPutsThemBack) {
 
 TEST_F(ProgramEdits, InsertAtD11WithAFullBankAsksAboutD88AndKeepsEveryCall) {
   Song(x, 2).SetTrackProgram(4, 383);
-  x.backingSequences.records[1].SetTrackProgram(3, 330);
+  Bsq(x, 1).SetTrackProgram(3, 330);
   x.styles.headers[1].SetTrackProgram(2, 340);
   Reload();
+  // An empty clipboard is never inserted.
+  ASSERT_TRUE(Run(d, 320, EditAction::Insert));
+  e.ExpectSet(d, x);
+
   ASSERT_TRUE(Run(d, 352, EditAction::Copy));
-  ExpectYesNoCancel(ReleaseQuestion("PRG 63"), MsgResult::Yes);
+  e.ExpectQuestion(ProgramReleaseQuestion("PRG 63"), MsgResult::Yes);
   ui.ExpectSelection(kProgram, 1);
-  ui.ExpectBox("", "Program duplicate name\r\nD52 - D11  (PRG 32)", kEx, MsgButtons::Ok, MsgResult::Ok,
-               MsgResult::Ok);
+  e.ExpectNotice(DuplicateNotice("Program", "D52", "D11", "PRG 32"));
   ui.events.clear();
   ASSERT_TRUE(Run(d, 320, EditAction::Insert));
 
@@ -140,12 +124,12 @@ TEST_F(ProgramEdits, InsertAtD11WithAFullBankAsksAboutD88AndKeepsEveryCall) {
   Prg(inserted, 0) = Prg(x, 32);
   for (int u = 1; u < 64; ++u) Prg(inserted, u) = Prg(x, u - 1);
   Song(inserted, 2).SetTrackProgram(4, 1);
-  inserted.backingSequences.records[1].SetTrackProgram(3, 331);
+  Bsq(inserted, 1).SetTrackProgram(3, 331);
   inserted.styles.headers[1].SetTrackProgram(2, 341);
   e.ExpectSet(d, inserted);
   EXPECT_EQ(Clipboard().record, Prg(x, 63));
   EXPECT_EQ(Clipboard().sourceNumber, 0);
-  EXPECT_EQ(ui.events, (std::vector<std::string>{"undo 1 0", "refresh 1 2", "undo 1 1"}));
+  EXPECT_EQ(ui.events, (Events{"undo 1 0", "refresh 1 2", "undo 1 1"}));
 
   // Undo restores all 64 places and the calls that followed them, and gives
   // the clipboard back its Program.
@@ -171,7 +155,7 @@ TEST_F(ProgramEdits, DrumKitsTravelWithTheirDrumKitData) {
   e.ExpectSet(d, x);
 
   ASSERT_TRUE(Run(d, 518, EditAction::Copy));
-  ui.ExpectMessage("Program duplicate name\r\nDr8 - Dr7  (KIT 7)");
+  ui.ExpectMessage(DuplicateNotice("Program", "Dr8", "Dr7", "KIT 7"));
   ASSERT_TRUE(Run(d, 519, EditAction::Paste));
   SetStores pasted = x;
   Prg(pasted, 65) = Prg(x, 64);
@@ -184,14 +168,9 @@ TEST_F(ProgramEdits, DrumKitsTravelWithTheirDrumKitData) {
   ASSERT_TRUE(Run(d, 518, EditAction::Delete));
   ASSERT_TRUE(Run(d, 519, EditAction::Insert));
   e.ExpectSet(d, x);
-}
-
-TEST_F(ProgramEdits, InsertWithAnEmptyClipboardDoesNothing) {
-  Song(x, 2).SetTrackProgram(4, 383);
-  Reload();
-  ASSERT_TRUE(Run(d, 320, EditAction::Insert));
-  e.ExpectSet(d, x);
-  EXPECT_TRUE(ui.messages.empty());
+  // A Program brings no drum-kit data, not even what an earlier copy left.
+  ASSERT_TRUE(Run(d, 321, EditAction::Copy));
+  EXPECT_EQ(Clipboard().drumKit, DrumKitData{});
 }
 
 TEST_F(ProgramEdits, EraseBankEmptiesTheUserItemsOfTheCellsBank) {
@@ -210,14 +189,14 @@ TEST_F(ProgramEdits, EraseBankEmptiesTheUserItemsOfTheCellsBank) {
 
   // A preset cell offers no Erase Bank.
   ASSERT_TRUE(Run(d, 5, EditAction::EraseBank));
-  EXPECT_EQ(ui.events, (std::vector<std::string>{"refresh 1 2", "undo 1 0", "refresh 1 2", "undo 1 0"}));
+  EXPECT_EQ(ui.events, (Events{"refresh 1 2", "undo 1 0", "refresh 1 2", "undo 1 0"}));
 }
 
 TEST_F(ProgramEdits, PasteIntoAnotherSetCarriesTheProgramAsItIs) {
   const SetStores y = EditSet(12);
   const int dy = e.Add(y, "SETY");
   ASSERT_TRUE(Run(d, 321, EditAction::Copy));
-  ui.ExpectMessage("Program duplicate name\r\nD13 - D12  (PRG 01)");
+  ui.ExpectMessage(DuplicateNotice("Program", "D13", "D12", "PRG 01"));
   ASSERT_TRUE(Run(dy, 322, EditAction::Paste));
   SetStores pasted = y;
   Prg(pasted, 2) = Prg(x, 1);

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "random_sequences.h"
+#include "random_set_parts.h"
 #include "sequences/sequence_data.h"
 
 namespace tolvane {
@@ -18,7 +18,7 @@ std::size_t OffsetAt(std::size_t table, int item, int track) {
   return table + 2 * static_cast<std::size_t>(item * kEventTracks + track);
 }
 
-void ExpectSame(const BackingSequenceSetData& a, const BackingSequenceSetData& b) {
+void ExpectSameItems(const auto& a, const auto& b) {
   EXPECT_EQ(a.header, b.header);
   EXPECT_EQ(a.records, b.records);
   EXPECT_EQ(a.trackOffsets, b.trackOffsets);
@@ -26,52 +26,32 @@ void ExpectSame(const BackingSequenceSetData& a, const BackingSequenceSetData& b
   EXPECT_EQ(a.trackSizes, b.trackSizes);
   EXPECT_EQ(a.itemSizes, b.itemSizes);
   EXPECT_EQ(a.eventData, b.eventData);
+  std::size_t largest = 0;
+  for (const auto& d : b.eventData) largest = std::max(largest, d.size());
+  EXPECT_GT(largest, 16384u);
 }
 
-void ExpectSame(const SongSetData& a, const SongSetData& b) {
-  EXPECT_EQ(a.header, b.header);
-  EXPECT_EQ(a.records, b.records);
-  EXPECT_EQ(a.songTable2, b.songTable2);
-  EXPECT_EQ(a.trackOffsets, b.trackOffsets);
-  EXPECT_EQ(a.patternOffsets, b.patternOffsets);
-  EXPECT_EQ(a.endOffset, b.endOffset);
-  EXPECT_EQ(a.trackSizes, b.trackSizes);
-  EXPECT_EQ(a.itemSizes, b.itemSizes);
-  EXPECT_EQ(a.eventData, b.eventData);
-  EXPECT_EQ(a.patternData, b.patternData);
-}
-
-std::size_t LargestItem(const std::array<Bytes, kSequenceItemCount>& data) {
-  std::size_t most = 0;
-  for (const auto& d : data) most = std::max(most, d.size());
-  return most;
-}
-
-TEST(BackingSequenceFile, RoundTripsEveryByte) {
+TEST(SequenceFiles, BackingSequencesAndSongsWithPatternsRoundTripEveryByte) {
   test::Rng rng(61);
   for (int round = 0; round < 4; ++round) {
-    const BackingSequenceSetData original = test::RandomBackingSequenceSetData(rng);
-    EXPECT_GT(LargestItem(original.eventData), 16384u);
-    const Bytes file = EncodeBackingSequenceFile(original);
-    BackingSequenceSetData read;
-    read.filePath = "C:/SETS/MINE.BSQ";
-    ASSERT_TRUE(DecodeBackingSequenceFile(file, read));
-    EXPECT_EQ(read.filePath, "C:/SETS/MINE.BSQ");
-    ExpectSame(read, original);
-    EXPECT_EQ(EncodeBackingSequenceFile(read), file);
-  }
-}
+    const BackingSequenceSetData bsq = test::RandomBackingSequenceSetData(rng);
+    const Bytes bsqFile = EncodeBackingSequenceFile(bsq);
+    BackingSequenceSetData readBsq;
+    readBsq.filePath = "C:/SETS/MINE.BSQ";
+    ASSERT_TRUE(DecodeBackingSequenceFile(bsqFile, readBsq));
+    EXPECT_EQ(readBsq.filePath, "C:/SETS/MINE.BSQ");
+    ExpectSameItems(readBsq, bsq);
+    EXPECT_EQ(EncodeBackingSequenceFile(readBsq), bsqFile);
 
-TEST(SongFile, RoundTripsSongsAndPatterns) {
-  test::Rng rng(62);
-  for (int round = 0; round < 4; ++round) {
-    const SongSetData original = test::RandomSongSetData(rng);
-    EXPECT_GT(LargestItem(original.eventData), 16384u);
-    const Bytes file = EncodeSongFile(original);
-    SongSetData read;
-    ASSERT_TRUE(DecodeSongFile(file, read));
-    ExpectSame(read, original);
-    EXPECT_EQ(EncodeSongFile(read), file);
+    const SongSetData sng = test::RandomSongSetData(rng);
+    const Bytes sngFile = EncodeSongFile(sng);
+    SongSetData readSng;
+    ASSERT_TRUE(DecodeSongFile(sngFile, readSng));
+    ExpectSameItems(readSng, sng);
+    EXPECT_EQ(readSng.songTable2, sng.songTable2);
+    EXPECT_EQ(readSng.patternOffsets, sng.patternOffsets);
+    EXPECT_EQ(readSng.patternData, sng.patternData);
+    EXPECT_EQ(EncodeSongFile(readSng), sngFile);
   }
 }
 
@@ -87,37 +67,24 @@ Bytes SmallBackingSequenceFile() {
   return EncodeBackingSequenceFile(data);
 }
 
-TEST(BackingSequenceFile, DerivesSizesFromTheOffsetTables) {
+TEST(BackingSequenceFile, SizesComeFromTheOffsetTables) {
+  // Where the tables and the events sit, as the damaged files below rely on.
   const Bytes file = SmallBackingSequenceFile();
   ASSERT_EQ(file.size(), kBsqData + 7 * 16);
   EXPECT_EQ(GetI16(file, OffsetAt(kBsqOffsets, 0, 4)), 1005);
   EXPECT_EQ(GetI16(file, kBsqEnd), 1007);
-  EXPECT_EQ(file[kBsqData], 0x11);
   EXPECT_EQ(file[kBsqData + 5 * 16], 0x99);
-
   BackingSequenceSetData read;
-  ASSERT_TRUE(DecodeBackingSequenceFile(file, read));
-  EXPECT_EQ(read.trackSizes[0][3], 5);
-  EXPECT_EQ(read.trackSizes[9][16], 2);
-  EXPECT_EQ(read.itemSizes[0], 5);
-  EXPECT_EQ(read.itemSizes[9], 2);
-  for (int i = 1; i < 9; ++i) EXPECT_TRUE(read.eventData[static_cast<std::size_t>(i)].empty());
-  EXPECT_EQ(read.eventData[9], Bytes(32, 0x99));
-}
 
-TEST(BackingSequenceFile, AllEmptyItemsAndTrailingBytes) {
-  BackingSequenceSetData data;
-  for (auto& item : data.trackOffsets) item.fill(-77);
-  data.endOffset = -77;
-  Bytes file = EncodeBackingSequenceFile(data);
-  ASSERT_EQ(file.size(), kBsqData);
-  file.push_back(0x5A);  // past the last area: not part of any item
-  BackingSequenceSetData read;
-  ASSERT_TRUE(DecodeBackingSequenceFile(file, read));
-  for (std::size_t i = 0; i < kSequenceItemCount; ++i) {
-    EXPECT_TRUE(read.eventData[i].empty());
-    EXPECT_EQ(read.itemSizes[i], 0);
-  }
+  // All items empty, and a byte past the last area that belongs to none.
+  BackingSequenceSetData empty;
+  for (auto& item : empty.trackOffsets) item.fill(-77);
+  empty.endOffset = -77;
+  Bytes emptyFile = EncodeBackingSequenceFile(empty);
+  ASSERT_EQ(emptyFile.size(), kBsqData);
+  emptyFile.push_back(0x5A);
+  ASSERT_TRUE(DecodeBackingSequenceFile(emptyFile, read));
+  for (const auto& events : read.eventData) EXPECT_TRUE(events.empty());
   EXPECT_EQ(EventMemoryFigures(read, SongSetData{}).backSeqs, 0);
   EXPECT_EQ(EncodeBackingSequenceFile(read).size(), kBsqData);
 }
@@ -207,9 +174,8 @@ TEST(SequenceFiles, MutatedFilesNeverBreakTheReaders) {
   const Bytes sng = EncodeSongFile(test::RandomSongSetData(rng));
   auto mutate = [&](const Bytes& file, std::size_t tables, std::size_t dataStart) {
     Bytes out = file;
-    const int flips = rng.Int(1, 8);
     // Most flips land in the offset tables, where they matter.
-    for (int f = 0; f < flips; ++f) {
+    for (int f = rng.Int(1, 8); f > 0; --f) {
       const int at = rng.Chance(75) ? rng.Int(static_cast<int>(tables), static_cast<int>(dataStart) - 1)
                                     : rng.Int(0, static_cast<int>(out.size()) - 1);
       out[static_cast<std::size_t>(at)] = rng.Byte();
@@ -217,51 +183,16 @@ TEST(SequenceFiles, MutatedFilesNeverBreakTheReaders) {
     if (rng.Chance(30)) out.resize(static_cast<std::size_t>(rng.Int(0, static_cast<int>(out.size()))));
     return out;
   };
+  auto expectSizesMatch = [](const auto& data) {
+    for (std::size_t i = 0; i < kSequenceItemCount; ++i)
+      ASSERT_EQ(data.eventData[i].size(), 16u * static_cast<std::size_t>(data.itemSizes[i])) << i;
+  };
   for (int round = 0; round < 300; ++round) {
     BackingSequenceSetData b;
-    if (DecodeBackingSequenceFile(mutate(bsq, kBsqOffsets, kBsqData), b)) {
-      for (std::size_t i = 0; i < kSequenceItemCount; ++i) {
-        ASSERT_EQ(b.eventData[i].size(), 16u * static_cast<std::size_t>(b.itemSizes[i]));
-      }
-    }
+    if (DecodeBackingSequenceFile(mutate(bsq, kBsqOffsets, kBsqData), b)) expectSizesMatch(b);
     SongSetData s;
-    if (DecodeSongFile(mutate(sng, kSngOffsets, kSngData), s)) {
-      for (std::size_t i = 0; i < kSequenceItemCount; ++i) {
-        ASSERT_EQ(s.eventData[i].size(), 16u * static_cast<std::size_t>(s.itemSizes[i]));
-      }
-    }
+    if (DecodeSongFile(mutate(sng, kSngOffsets, kSngData), s)) expectSizesMatch(s);
   }
-}
-
-TEST(SequenceRecords, ProgramCallsSitWhereTheInstrumentKeepsThem) {
-  EXPECT_EQ(BackingSequenceRecord::TrackOffset(0), 19u);
-  EXPECT_EQ(BackingSequenceRecord::TrackOffset(1), 22u);
-  EXPECT_EQ(BackingSequenceRecord::TrackOffset(2), 46u);
-  EXPECT_EQ(BackingSequenceRecord::TrackOffset(9), 151u);
-  BackingSequenceRecord b;
-  b.SetTrackProgram(1, 383);
-  EXPECT_EQ(GetI16(b.bytes, 22), 383);
-
-  SongRecord s;
-  s.bytes.fill(0x55);
-  const std::size_t slot15 = 93 + 12 * 15;
-  s.SetTrackProgram(15, 519);  // user drum kit: B = 65, flag clear
-  EXPECT_EQ(s.bytes[slot15], 65);
-  EXPECT_EQ(s.bytes[slot15 + 10], 0x55);
-  EXPECT_EQ(s.TrackProgram(15), 519);
-  s.SetTrackProgram(15, 300);  // bank C: B = 178, flag set, other bits kept
-  EXPECT_EQ(s.bytes[slot15], 178);
-  EXPECT_EQ(s.bytes[slot15 + 10], 0xD5);
-  EXPECT_EQ(s.TrackProgram(15), 300);
-  SongRecord expected;
-  expected.bytes.fill(0x55);
-  expected.bytes[slot15] = 178;
-  expected.bytes[slot15 + 10] = 0xD5;
-  EXPECT_EQ(s, expected);
-  s.bytes[93] = 0;
-  s.bytes[103] = 0x80;
-  EXPECT_EQ(s.TrackProgram(0), 0);
-  EXPECT_EQ(s.TrackProgram(16), -1);
 }
 
 TEST(EventMemory, FiguresAddUpAndFreeMayGoBelowZero) {
@@ -272,11 +203,8 @@ TEST(EventMemory, FiguresAddUpAndFreeMayGoBelowZero) {
   sng.patternOffsets[0] = -100;
   sng.endOffset = 186;
   const EventMemory m = EventMemoryFigures(bsq, sng);
-  EXPECT_EQ(m.backSeqs, 8100);
-  EXPECT_EQ(m.songs, 8000);
-  EXPECT_EQ(m.patterns, 286);
-  EXPECT_EQ(m.total, 16386);
-  EXPECT_EQ(m.free, -2);
+  EXPECT_EQ(std::vector<int>({m.backSeqs, m.songs, m.patterns, m.total, m.free}),
+            std::vector<int>({8100, 8000, 286, 16386, -2}));
 }
 
 }  // namespace

@@ -18,28 +18,37 @@ constexpr auto kEx = MsgIcon::Exclamation;
 
 class OpenSetTest : public ::testing::Test {
  protected:
-  // Writes a random Set as folder/NAME and returns it.
-  SetStores MakeSet(const std::string& folder, const std::string& name, std::uint32_t seed = 1, int blocks = 8) {
+  // Writes a random Set as at/NAME and returns it.
+  SetStores MakeSet(const std::string& at, const std::string& name, std::uint32_t seed = 1, int blocks = 8) {
     Rng rng(seed);
     SetStores set = RandomSet(rng, blocks);
-    WriteSetFiles(folder, name, set);
+    WriteSetFiles(at, name, set);
     return set;
   }
-  // Scripts the open dialog to choose file; the questions that follow are
-  // scripted by the caller after this.
-  void Choose(const std::string& file) { t.ui.ExpectFileDialog(file); }
-  int OpenChosen(const std::string& file) {
-    Choose(file);
-    return Open();
+  // Changes the bytes of file folder/MYSET<ext>.
+  template <class Change>
+  void Damage(const std::string& ext, Change change) {
+    Bytes bytes = ReadFileBytes(folder + "/MYSET" + ext);
+    change(bytes);
+    WriteFileBytes(folder + "/MYSET" + ext, bytes);
   }
-  int Open() { return OpenSet(t.ws, OpenMode::Open, ""); }
+  // The open dialog chooses file; questions that follow are scripted after this.
+  void Choose(const std::string& file) { t.ui.ExpectFileDialog(file); }
+  int Open(const std::string& set = "") { return OpenSet(t.ws, OpenMode::Open, set); }
+  int New() { return OpenSet(t.ws, OpenMode::New, ""); }
+  void Close(int d) {
+    ASSERT_TRUE(QueryCloseDocument(t.ws, d));
+    UnloadDocument(t.ws, d);
+  }
+
   TestWorkspace t;
+  const std::string folder = t.dir / "sets";
 };
 
 TEST_F(OpenSetTest, ChosenFileOpensItsSetWithEveryFileRead) {
-  const std::string folder = t.dir / "sets";
   const SetStores set = MakeSet(folder, "MYSET");
-  const int d = OpenChosen(folder + "/MYSET.STY");
+  Choose(folder + "/MYSET.STY");
+  const int d = Open();
 
   ASSERT_EQ(d, 1);
   EXPECT_EQ(t.ws.Slot(d).name, "MYSET");
@@ -47,7 +56,6 @@ TEST_F(OpenSetTest, ChosenFileOpensItsSetWithEveryFileRead) {
   EXPECT_EQ(t.ws.prefs.pathNam, folder);
   EXPECT_TRUE(t.ui.messages.empty());
   for (int k = 0; k < kSetFileKinds; ++k) EXPECT_EQ(EncodeKind(t.ws.Stores(d), k), EncodeKind(set, k)) << k;
-  EXPECT_EQ(t.ws.Stores(d).global, set.global);
   EXPECT_EQ(t.ws.Stores(d).backingSequences.filePath, folder + "/MYSET.BSQ");
   EXPECT_FALSE(t.ws.Slot(d).AnyModified());
   EXPECT_EQ(t.ui.events, (std::vector<std::string>{"open 1", "undo 1 0"}));
@@ -60,20 +68,19 @@ TEST_F(OpenSetTest, ChosenFileOpensItsSetWithEveryFileRead) {
   EXPECT_EQ(dialog.initialFolder, t.programFolder);
   ASSERT_EQ(dialog.filters.size(), 6u);
   EXPECT_EQ(dialog.filters[0].pattern, "*.*");
-  EXPECT_EQ(dialog.filters[3].name, "Program");
-  EXPECT_EQ(dialog.filters[3].pattern, "*.PCG");
+  EXPECT_EQ(dialog.filters[3].name + " " + dialog.filters[3].pattern, "Program *.PCG");
   EXPECT_EQ(dialog.initialName, "*.*");
   EXPECT_TRUE(dialog.fileMustExist);
 }
 
 TEST_F(OpenSetTest, FilesAreFoundWhateverTheCaseOfTheirNames) {
-  const std::string folder = t.dir / "Lower";
   const SetStores set = MakeSet(folder, "MySet");
   for (int k = 0; k < kSetFileKinds; ++k)
     fs::rename(folder + "/MySet" + KindExtension(k), folder + "/myset" + KindExtension(k));
   fs::rename(folder + "/myset.ARR", folder + "/myset.arr");
 
-  const int d = OpenChosen(folder + "/myset.arr");
+  Choose(folder + "/myset.arr");
+  const int d = Open();
   ASSERT_EQ(d, 1);
   EXPECT_EQ(t.ws.Slot(d).name, "MYSET");
   EXPECT_TRUE(t.ui.messages.empty());
@@ -90,7 +97,7 @@ TEST_F(OpenSetTest, FilesAreFoundWhateverTheCaseOfTheirNames) {
 TEST_F(OpenSetTest, SecondSetOfTheSameNameIsOpenedOnlyAfterTheWarning) {
   MakeSet(t.dir / "a", "MYSET", 1);
   MakeSet(t.dir / "b", "MYSET", 2);
-  ASSERT_EQ(OpenChosen(t.dir / "a/MYSET.ARR"), 1);
+  ASSERT_EQ(Open(t.dir / "a/MYSET"), 1);
 
   Choose(t.dir / "b/MYSET.ARR");
   t.ui.ExpectBox("Warning", "Name MYSET is already in use.\r\nContinue anyway?", kEx, MsgButtons::OkCancel,
@@ -106,7 +113,6 @@ TEST_F(OpenSetTest, SecondSetOfTheSameNameIsOpenedOnlyAfterTheWarning) {
 }
 
 TEST_F(OpenSetTest, MissingFileIsMadeFromTheTemplateWhenTheUserAgrees) {
-  const std::string folder = t.dir / "sets";
   MakeSet(folder, "MYSET");
   fs::remove(folder + "/MYSET.SNG");
 
@@ -119,24 +125,15 @@ TEST_F(OpenSetTest, MissingFileIsMadeFromTheTemplateWhenTheUserAgrees) {
 
   Choose(folder + "/MYSET.ARR");
   t.ui.ExpectMessage("MYSET.SNG is missing.\r\nCreate it?", MsgResult::Ok);
-  const int d = Open();
-  ASSERT_EQ(d, 1);
+  ASSERT_EQ(Open(), 1);
   EXPECT_EQ(ReadFileBytes(folder + "/MYSET.SNG"), ReadFileBytes(t.programFolder + "/I3EMPTY/I3EMPTY.SNG"));
 }
 
 TEST_F(OpenSetTest, InvalidHeadersAreEachReportedAndNothingOpens) {
-  const std::string folder = t.dir / "sets";
   MakeSet(folder, "MYSET");
-  Bytes sty = ReadFileBytes(folder + "/MYSET.STY");
-  sty[6] = 3;  // the arrangement file's code
-  WriteFileBytes(folder + "/MYSET.STY", sty);
-  Bytes bsq = ReadFileBytes(folder + "/MYSET.BSQ");
-  bsq[4] = 0x38;
-  WriteFileBytes(folder + "/MYSET.BSQ", bsq);
-  Bytes pcg = ReadFileBytes(folder + "/MYSET.PCG");
-  pcg[5] = 0xAA;  // bytes 5 and 7 are not checked
-  pcg[7] = 0x55;
-  WriteFileBytes(folder + "/MYSET.PCG", pcg);
+  Damage(".STY", [](Bytes& b) { b[6] = 3; });  // the arrangement file's code
+  Damage(".BSQ", [](Bytes& b) { b[4] = 0x38; });
+  Damage(".PCG", [](Bytes& b) { b[5] = 0xAA; b[7] = 0x55; });  // bytes 5 and 7 are not checked
 
   Choose(folder + "/MYSET.ARR");
   t.ui.ExpectBox("Error", folder + "/MYSET.STY is not a valid file", MsgIcon::Critical, MsgButtons::Ok,
@@ -148,94 +145,77 @@ TEST_F(OpenSetTest, InvalidHeadersAreEachReportedAndNothingOpens) {
 }
 
 TEST_F(OpenSetTest, ShortOrMissingFilesGiveTheirOwnMessages) {
-  const std::string folder = t.dir / "sets";
   MakeSet(folder, "MYSET");
   WriteFileBytes(folder + "/MYSET.ARR", Bytes{'K', 'O', 'R', 'G', 0x39, 0, 3});
   t.ui.ExpectMessage("Error reading " + folder + "/MYSET.ARR file header");
-  EXPECT_EQ(OpenSet(t.ws, OpenMode::Open, folder + "/MYSET"), 0);
+  EXPECT_EQ(Open(folder + "/MYSET"), 0);
 
   t.ui.ExpectMessage("File " + folder + "/OTHER.STY not found");
   EXPECT_FALSE(OpenKindFile(t.ws, folder + "/other", kStyle).has_value());
 }
 
 TEST_F(OpenSetTest, NewSetsAreNumberedByTheirSlots) {
-  EXPECT_EQ(OpenSet(t.ws, OpenMode::New, ""), 1);
-  EXPECT_EQ(OpenSet(t.ws, OpenMode::New, ""), 2);
+  EXPECT_EQ(New(), 1);
+  EXPECT_EQ(New(), 2);
   EXPECT_EQ(t.ws.Slot(1).name, "NEWSET01");
   EXPECT_EQ(t.ws.Slot(2).name, "NEWSET02");
   EXPECT_EQ(t.ws.Slot(2).folder, t.programFolder);
   EXPECT_EQ(t.ui.progressCaptions.at(0), "Loading I3EMPTY Files...");
-  for (int k = 0; k < kSetFileKinds; ++k) EXPECT_EQ(t.ws.Slot(1).modified[static_cast<std::size_t>(k)], 1);
+  EXPECT_EQ(t.ws.Slot(1).modified, (std::array<std::int16_t, 8>{1, 1, 1, 1, 1}));
   EXPECT_TRUE(t.ui.fileDialogs.empty());
 
   t.ui.ExpectMessage("Save the changes in NEWSET01 ?", MsgResult::No);
-  ASSERT_TRUE(QueryCloseDocument(t.ws, 1));
-  UnloadDocument(t.ws, 1);
+  Close(1);
   EXPECT_EQ(t.ws.prefs.oldSetNam, "");
-  EXPECT_EQ(OpenSet(t.ws, OpenMode::New, ""), 1);
+  EXPECT_EQ(New(), 1);
   EXPECT_EQ(t.ws.Slot(1).name, "NEWSET01");
 }
 
-TEST_F(OpenSetTest, LastSetInAFolderThatHasGoneOpensNothingAndSaysNothing) {
-  EXPECT_EQ(OpenSet(t.ws, OpenMode::Open, t.dir / "gone/MYSET"), 0);
-  EXPECT_TRUE(t.ui.messages.empty());
-  EXPECT_TRUE(t.ui.fileDialogs.empty());
-}
-
-TEST_F(OpenSetTest, NamedSetOpensWithoutTheDialog) {
-  const std::string folder = t.dir / "sets";
+TEST_F(OpenSetTest, NamedSetOpensWithoutTheDialogAndAGoneOneSilently) {
   MakeSet(folder, "MYSET");
-  EXPECT_EQ(OpenSet(t.ws, OpenMode::Open, folder + "/MYSET"), 1);
+  EXPECT_EQ(Open(t.dir / "gone/MYSET"), 0);
+  EXPECT_EQ(Open(folder + "/MYSET"), 1);
+  EXPECT_TRUE(t.ui.messages.empty());
   EXPECT_TRUE(t.ui.fileDialogs.empty());
 }
 
 TEST_F(OpenSetTest, ReusedSlotShowsNothingOfTheSetThatHadIt) {
   MakeSet(t.dir / "big", "BIG", 3, 8);
   MakeSet(t.dir / "small", "SMALL", 4, 1);
-  ASSERT_EQ(OpenSet(t.ws, OpenMode::Open, t.dir / "big/BIG"), 1);
-  ASSERT_TRUE(QueryCloseDocument(t.ws, 1));
-  UnloadDocument(t.ws, 1);
-  ASSERT_EQ(OpenSet(t.ws, OpenMode::Open, t.dir / "small/SMALL"), 1);
+  ASSERT_EQ(Open(t.dir / "big/BIG"), 1);
+  Close(1);
+  ASSERT_EQ(Open(t.dir / "small/SMALL"), 1);
   const StyleSetData& styles = t.ws.Stores(1).styles;
   EXPECT_EQ(styles.blockCount, 1);
-  for (int i = 4; i < kUserStyleCount; ++i) {
-    EXPECT_EQ(styles.present[static_cast<std::size_t>(i)], 0) << i;
-    EXPECT_TRUE(styles.data[static_cast<std::size_t>(i)].empty()) << i;
+  for (std::size_t i = 4; i < kUserStyleCount; ++i) {
+    EXPECT_EQ(styles.present[i], 0) << i;
+    EXPECT_TRUE(styles.data[i].empty()) << i;
   }
   EXPECT_EQ(EncodeKind(t.ws.Stores(1), kStyle), ReadFileBytes(t.dir / "small/SMALL.STY"));
 }
 
 TEST_F(OpenSetTest, ReaderFailureIsReportedAndTheSetStillOpens) {
-  const std::string folder = t.dir / "sets";
   MakeSet(folder, "MYSET");
-  Bytes arr = ReadFileBytes(folder + "/MYSET.ARR");
-  arr.resize(5000);
-  WriteFileBytes(folder + "/MYSET.ARR", arr);
+  Damage(".ARR", [](Bytes& b) { b.resize(5000); });
   t.ws.prefs.warnDupl = 0;  // the records not read all have the same (empty) name
   t.ui.ExpectBox("Error", "Error getting Arrangement data.\r\n", MsgIcon::Critical, MsgButtons::Ok, MsgResult::Ok,
                  MsgResult::Ok);
-  EXPECT_EQ(OpenSet(t.ws, OpenMode::Open, folder + "/MYSET"), 1);
+  EXPECT_EQ(Open(folder + "/MYSET"), 1);
   EXPECT_TRUE(AnyDocumentOpen(t.ws));
 }
 
 TEST_F(OpenSetTest, ReadersRunInTheirFixedOrder) {
-  const std::string folder = t.dir / "sets";
   MakeSet(folder, "MYSET");
   // Every file cut short after its header: each reader reports its own kind,
   // and the global record is read from the program file last.
-  for (const char* ext : {".ARR", ".STY", ".PCG", ".BSQ", ".SNG"}) {
-    Bytes bytes = ReadFileBytes(folder + "/MYSET" + ext);
-    bytes.resize(40);
-    WriteFileBytes(folder + "/MYSET" + ext, bytes);
-  }
+  for (const char* ext : {".ARR", ".STY", ".PCG", ".BSQ", ".SNG"}) Damage(ext, [](Bytes& b) { b.resize(40); });
   t.ws.prefs.warnDupl = 0;
   for (const char* kind : {"Arrangement", "Style", "Program", "Backing Sequence", "Song", "Global"})
     t.ui.ExpectMessage(std::string("Error getting ") + kind + " data.\r\n");
-  EXPECT_EQ(OpenSet(t.ws, OpenMode::Open, folder + "/MYSET"), 1);
+  EXPECT_EQ(Open(folder + "/MYSET"), 1);
 }
 
 TEST_F(OpenSetTest, DuplicateNameChecksRunOnlyForOpenedSets) {
-  const std::string folder = t.dir / "sets";
   Rng rng(1);
   SetStores set = RandomSet(rng, 8);
   set.arrangements.records[5].SetName("TWIN");
@@ -243,19 +223,18 @@ TEST_F(OpenSetTest, DuplicateNameChecksRunOnlyForOpenedSets) {
   set.programs.records[64].SetName("KIT");
   set.programs.records[65].SetName("KIT");
   WriteSetFiles(folder, "MYSET", set);
-
-  ASSERT_EQ(OpenSet(t.ws, OpenMode::New, ""), 1);
+  ASSERT_EQ(New(), 1);
   EXPECT_TRUE(t.ui.messages.empty());
 
   t.ui.ExpectBox("", "Arrangement duplicate name\r\nA22 - A16  (TWIN)", kEx, MsgButtons::Ok, MsgResult::Ok,
                  MsgResult::Ok);
   t.ui.ExpectBox("", "Program duplicate name\r\nDr8 - Dr7  (KIT)", kEx, MsgButtons::Ok, MsgResult::Ok, MsgResult::Ok);
-  ASSERT_EQ(OpenSet(t.ws, OpenMode::Open, folder + "/MYSET"), 2);
+  ASSERT_EQ(Open(folder + "/MYSET"), 2);
   // The checks run before Undo is switched off for the new window.
   EXPECT_EQ(t.ui.events.back(), "undo 2 0");
 
   t.ws.prefs.warnDupl = 0;
-  ASSERT_EQ(OpenSet(t.ws, OpenMode::Open, folder + "/MYSET"), 3);
+  ASSERT_EQ(Open(folder + "/MYSET"), 3);
   EXPECT_EQ(t.ui.messages.size(), 2u);
 }
 

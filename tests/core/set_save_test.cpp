@@ -18,23 +18,30 @@ constexpr auto kEx = MsgIcon::Exclamation;
 
 class SaveSetTest : public ::testing::Test {
  protected:
-  int OpenRandomSet(const std::string& folder, const std::string& name, std::uint32_t seed = 7) {
-    Rng rng(seed);
+  // Writes a random Set as sets/NAME and opens it.
+  int OpenRandomSet(const std::string& name = "MYSET") {
+    Rng rng(7);
     set_ = RandomSet(rng, 3);
     WriteSetFiles(folder, name, set_);
     return OpenSet(t.ws, OpenMode::Open, folder + "/" + name);
   }
-  void ExpectFilesOf(const std::string& setPath, const SetStores& set) {
-    for (int k = 0; k < kSetFileKinds; ++k)
-      EXPECT_EQ(ReadFileBytes(setPath + KindExtension(k)), EncodeKind(set, k)) << KindName(k);
+  int New() { return OpenSet(t.ws, OpenMode::New, ""); }
+  // Puts a folder where file kind k of MYSET should be, which no file can replace.
+  void BlockFile(int k) {
+    const std::string path = folder + "/MYSET" + KindExtension(k);
+    fs::remove(path);
+    fs::create_directories(path + "/x");
   }
+  std::string Template(int k) const { return t.programFolder + "/I3EMPTY/I3EMPTY" + KindExtension(k); }
+
   TestWorkspace t;
+  const std::string folder = t.dir / "sets";
+  const std::string dest = t.dir / "dest";
   SetStores set_;
 };
 
 TEST_F(SaveSetTest, SaveRewritesOnlyTheModifiedKinds) {
-  const std::string folder = t.dir / "sets";
-  const int d = OpenRandomSet(folder, "MYSET");
+  const int d = OpenRandomSet();
   ASSERT_EQ(d, 1);
   const Bytes marker{'K', 'O', 'R', 'G', 0x39, 0, 3, 0, 'x'};
   WriteFileBytes(folder + "/MYSET.ARR", marker);
@@ -50,19 +57,16 @@ TEST_F(SaveSetTest, SaveRewritesOnlyTheModifiedKinds) {
 }
 
 TEST_F(SaveSetTest, NewSetIsSavedWholeUnderTheChosenName) {
-  const int d = OpenSet(t.ws, OpenMode::New, "");
-  const std::string folder = t.dir / "dest";
-  fs::create_directories(folder);
+  const int d = New();
+  fs::create_directories(dest);
   // A name typed without extension comes back with the default one added.
-  t.ui.ExpectFileDialog(folder + "/myset.xxx");
+  t.ui.ExpectFileDialog(dest + "/myset.xxx");
   EXPECT_TRUE(SaveSetCommand(t.ws, d));
 
   EXPECT_EQ(t.ws.Slot(d).name, "MYSET");
-  EXPECT_EQ(t.ws.prefs.pathNam, folder);
+  EXPECT_EQ(t.ws.prefs.pathNam, dest);
   EXPECT_EQ(t.ui.events.back(), "caption 1 MYSET");
-  for (int k = 0; k < kSetFileKinds; ++k)
-    EXPECT_EQ(ReadFileBytes(folder + "/MYSET" + KindExtension(k)),
-              ReadFileBytes(t.programFolder + "/I3EMPTY/I3EMPTY" + KindExtension(k)));
+  for (int k = 0; k < kSetFileKinds; ++k) EXPECT_EQ(ReadFileBytes(dest + "/MYSET" + KindExtension(k)), ReadFileBytes(Template(k)));
   const FileDialogRequest& dialog = t.ui.fileDialogs.at(0);
   EXPECT_TRUE(dialog.save);
   EXPECT_EQ(dialog.title, "Select a Korg-i3 destination file (without extension)");
@@ -71,22 +75,20 @@ TEST_F(SaveSetTest, NewSetIsSavedWholeUnderTheChosenName) {
 
   EXPECT_TRUE(QueryCloseDocument(t.ws, d));  // nothing left to ask
   UnloadDocument(t.ws, d);
-  EXPECT_EQ(t.ws.prefs.oldSetNam, folder + "/MYSET");
+  EXPECT_EQ(t.ws.prefs.oldSetNam, dest + "/MYSET");
 }
 
 TEST_F(SaveSetTest, SaveOfANewSetOverwritesAnExistingSetWithoutAsking) {
-  const std::string folder = t.dir / "dest";
   Rng rng(3);
-  WriteSetFiles(folder, "OLD", RandomSet(rng, 2));
-  const int d = OpenSet(t.ws, OpenMode::New, "");
-  t.ui.ExpectFileDialog(folder + "/OLD.ARR");
+  WriteSetFiles(dest, "OLD", RandomSet(rng, 2));
+  const int d = New();
+  t.ui.ExpectFileDialog(dest + "/OLD.ARR");
   EXPECT_TRUE(SaveSetCommand(t.ws, d));
-  EXPECT_EQ(ReadFileBytes(folder + "/OLD.STY"), ReadFileBytes(t.programFolder + "/I3EMPTY/I3EMPTY.STY"));
+  EXPECT_EQ(ReadFileBytes(dest + "/OLD.STY"), ReadFileBytes(Template(kStyle)));
 }
 
 TEST_F(SaveSetTest, SaveAsAsksOnlyWhenTheStyleFileExists) {
-  const int d = OpenRandomSet(t.dir / "sets", "MYSET");
-  const std::string dest = t.dir / "dest";
+  const int d = OpenRandomSet();
   Rng rng(5);
   WriteSetFiles(dest, "OTHER", RandomSet(rng, 1));
 
@@ -101,12 +103,11 @@ TEST_F(SaveSetTest, SaveAsAsksOnlyWhenTheStyleFileExists) {
   t.ui.ExpectFileDialog(dest + "/OTHER.ARR");
   EXPECT_TRUE(SaveSetAsCommand(t.ws, d));
   EXPECT_EQ(t.ws.Slot(d).name, "OTHER");
-  ExpectFilesOf(dest + "/OTHER", set_);
+  for (int k = 0; k < kSetFileKinds; ++k) EXPECT_EQ(ReadFileBytes(dest + "/OTHER" + KindExtension(k)), EncodeKind(set_, k)) << k;
 }
 
 TEST_F(SaveSetTest, ReadOnlyDestinationIsLeftAloneAndTheKindStaysModified) {
-  const std::string folder = t.dir / "sets";
-  const int d = OpenRandomSet(folder, "MYSET");
+  const int d = OpenRandomSet();
   for (int k = 0; k < kSetFileKinds; ++k) t.ws.MarkModified(d, k);
   const Bytes before = ReadFileBytes(folder + "/MYSET.ARR");
   fs::permissions(folder + "/MYSET.ARR", fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
@@ -117,28 +118,24 @@ TEST_F(SaveSetTest, ReadOnlyDestinationIsLeftAloneAndTheKindStaysModified) {
                  MsgButtons::Ok, MsgResult::Ok, MsgResult::Ok);
   EXPECT_FALSE(SaveSetCommand(t.ws, d));
   EXPECT_EQ(ReadFileBytes(folder + "/MYSET.ARR"), before);
-  EXPECT_EQ(t.ws.Slot(d).modified[kArrangement], 1);
-  for (int k = 1; k < kSetFileKinds; ++k) EXPECT_EQ(t.ws.Slot(d).modified[static_cast<std::size_t>(k)], 0) << k;
+  EXPECT_EQ(t.ws.Slot(d).modified, (std::array<std::int16_t, 8>{1}));
 
   t.ui.ExpectMessage("Save the changes in MYSET ?", MsgResult::Cancel);
   EXPECT_FALSE(QueryCloseDocument(t.ws, d));
 }
 
 TEST_F(SaveSetTest, FailedWriteKeepsTheOldFileWholeAndRemovesTheScratchFile) {
-  const std::string folder = t.dir / "sets";
-  const int d = OpenRandomSet(folder, "MYSET");
+  const int d = OpenRandomSet();
   // A leftover scratch file from an earlier failure goes first.
   fs::create_directories(t.ws.locations.scratchFolder);
   WriteFileBytes(t.ws.locations.scratchFile, Bytes{1, 2, 3});
-  // A folder where the destination should be cannot be replaced.
-  fs::remove(folder + "/MYSET.BSQ");
-  fs::create_directories(folder + "/MYSET.BSQ/inside");
+  BlockFile(kBackingSequence);
   t.ws.MarkModified(d, kBackingSequence);
   t.ws.MarkModified(d, kSong);
 
   t.ui.ExpectMessage("Error saving Backing Sequence data.\r\n");
   EXPECT_FALSE(SaveSetCommand(t.ws, d));
-  EXPECT_TRUE(fs::is_directory(folder + "/MYSET.BSQ/inside"));
+  EXPECT_TRUE(fs::is_directory(folder + "/MYSET.BSQ/x"));
   EXPECT_EQ(t.ws.Slot(d).modified[kBackingSequence], 1);
   EXPECT_EQ(t.ws.Slot(d).modified[kSong], 0);
   EXPECT_FALSE(fs::exists(t.ws.locations.scratchFile));
@@ -147,22 +144,19 @@ TEST_F(SaveSetTest, FailedWriteKeepsTheOldFileWholeAndRemovesTheScratchFile) {
 }
 
 TEST_F(SaveSetTest, WritersRunInTheirFixedOrder) {
-  const std::string folder = t.dir / "sets";
-  const int d = OpenRandomSet(folder, "MYSET");
+  const int d = OpenRandomSet();
   for (int k = 0; k < kSetFileKinds; ++k) {
     t.ws.MarkModified(d, k);
-    const std::string path = folder + "/MYSET" + KindExtension(k);
-    fs::remove(path);
-    fs::create_directories(path + "/x");
+    BlockFile(k);
   }
   for (const char* kind : {"Arrangement", "Style", "Program", "Backing Sequence", "Song"})
     t.ui.ExpectMessage(std::string("Error saving ") + kind + " data.\r\n");
   EXPECT_FALSE(SaveSetCommand(t.ws, d));
-  for (int k = 0; k < kSetFileKinds; ++k) EXPECT_EQ(t.ws.Slot(d).modified[static_cast<std::size_t>(k)], 1) << k;
+  EXPECT_EQ(t.ws.Slot(d).modified, (std::array<std::int16_t, 8>{1, 1, 1, 1, 1}));
 }
 
 TEST_F(SaveSetTest, DestinationDialogFailureSavesNothing) {
-  const int d = OpenSet(t.ws, OpenMode::New, "");
+  const int d = New();
   t.ui.ExpectFileDialogFailure().ExpectBox("", "Error getting file name", kEx, MsgButtons::Ok, MsgResult::Ok,
                                            MsgResult::Ok);
   EXPECT_FALSE(SaveSetAsCommand(t.ws, d));
@@ -170,12 +164,11 @@ TEST_F(SaveSetTest, DestinationDialogFailureSavesNothing) {
 }
 
 TEST_F(SaveSetTest, ClosingAsksOnlyForChangedSetsAndKeepsThemWhenTheSaveDoesNotHappen) {
-  const std::string folder = t.dir / "sets";
-  const int d = OpenRandomSet(folder, "MYSET");
+  const int d = OpenRandomSet();
   EXPECT_TRUE(QueryCloseDocument(t.ws, d));
   EXPECT_TRUE(t.ui.messages.empty());
 
-  const int n = OpenSet(t.ws, OpenMode::New, "");
+  const int n = New();
   // Yes, then the destination dialog is cancelled: the window stays.
   t.ui.ExpectBox("NEWSET02", "Save the changes in NEWSET02 ?", kEx, MsgButtons::YesNoCancel, MsgResult::Cancel,
                  MsgResult::Yes)
@@ -185,8 +178,7 @@ TEST_F(SaveSetTest, ClosingAsksOnlyForChangedSetsAndKeepsThemWhenTheSaveDoesNotH
 
   // Yes, and the save fails: the window stays too.
   t.ws.MarkModified(d, kArrangement);
-  fs::remove(folder + "/MYSET.ARR");
-  fs::create_directories(folder + "/MYSET.ARR/x");
+  BlockFile(kArrangement);
   t.ui.ExpectMessage("Save the changes in MYSET ?", MsgResult::Yes).ExpectMessage("Error saving Arrangement data.\r\n");
   EXPECT_FALSE(QueryCloseDocument(t.ws, d));
 
@@ -195,9 +187,8 @@ TEST_F(SaveSetTest, ClosingAsksOnlyForChangedSetsAndKeepsThemWhenTheSaveDoesNotH
 }
 
 TEST_F(SaveSetTest, UnloadForgetsTheRecordsOfTheClosedSetAndRemembersIt) {
-  const std::string folder = t.dir / "sets";
-  const int d = OpenRandomSet(folder, "MYSET");
-  const int other = OpenSet(t.ws, OpenMode::New, "");
+  const int d = OpenRandomSet();
+  const int other = New();
   t.ws.edits.arrangements.clipboard.sourceSet = static_cast<std::int16_t>(d);
   t.ws.edits.programs.undo.sourceSet = static_cast<std::int16_t>(d);
   t.ws.edits.songs.clipboard.sourceSet = static_cast<std::int16_t>(other);

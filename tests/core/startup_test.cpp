@@ -9,6 +9,7 @@
 #include "set_builder.h"
 #include "storage/preset_names.h"
 #include "storage/set_files.h"
+#include "storage/text.h"
 
 namespace fs = std::filesystem;
 
@@ -45,15 +46,11 @@ TEST(PresetNames, MissingInstrumentLineOrTooFewNamesFail) {
 }
 
 TEST(PresetNames, ShippedFileHasEveryList) {
-  PresetNames names;
-  std::string text;
-  Bytes b = ReadFileBytes(std::string(TOLVANE_DATA_DIR) + "/I3PRSTS.TXT");
-  text.assign(b.begin(), b.end());
-  ASSERT_TRUE(ParsePresetNames(text, names));
-  EXPECT_EQ(names.styles[47], "Style P68 ");
-  EXPECT_EQ(names.programs[64], "Prog B11  ");
-  EXPECT_EQ(names.bankC[63], "Prog C88  ");
-  EXPECT_EQ(names.drumKits[0], "Drums Dr1 ");
+  TestWorkspace t;  // reads the shipped file
+  EXPECT_EQ(t.ws.presets.styles[47], "Style P68 ");
+  EXPECT_EQ(t.ws.presets.programs[64], "Prog B11  ");
+  EXPECT_EQ(t.ws.presets.bankC[63], "Prog C88  ");
+  EXPECT_EQ(t.ws.presets.drumKits[0], "Drums Dr1 ");
 }
 
 TEST(Startup, UnreadableNamesFileEndsTheProgramWithItsMessage) {
@@ -85,23 +82,18 @@ TEST(Startup, ScratchFileGoesToTempThenTmpdir) {
   EXPECT_EQ(t.ws.locations.scratchFile, (t.dir / "other") + own + "/KORGI3.TMP");
 }
 
-TEST(Startup, EmptyStyleComesFromTheTemplateWithABlankName) {
+TEST(Startup, EmptyItemsComeFromTheTemplateWithBlankNames) {
   TestWorkspace t;
   const StyleClip& empty = t.ws.edits.styles.empty;
-  EXPECT_EQ(empty.header.Name(), std::string(10, ' '));
-  EXPECT_EQ(empty.size, 1168);
-  EXPECT_EQ(empty.present, 1);
-  EXPECT_TRUE(empty.data.empty());
-  EXPECT_EQ(t.ws.edits.programs.empty.record.Name(), std::string(10, ' '));
+  EXPECT_EQ(empty.header.Name(), kBlankName);
+  EXPECT_EQ(std::make_tuple(empty.size, empty.present, empty.data.size()), std::make_tuple(1168, std::uint8_t{1}, std::size_t{0}));
+  EXPECT_EQ(t.ws.edits.programs.empty.record.Name(), kBlankName);
 }
 
 TEST(Preferences, LeadingNumberElseZero) {
-  EXPECT_EQ(PreferenceNumber("1"), 1);
-  EXPECT_EQ(PreferenceNumber("2 tabs"), 2);
-  EXPECT_EQ(PreferenceNumber("1.6"), 2);
-  EXPECT_EQ(PreferenceNumber("-3"), -3);
-  EXPECT_EQ(PreferenceNumber("tile"), 0);
-  EXPECT_EQ(PreferenceNumber(""), 0);
+  for (const auto& [text, number] : std::vector<std::pair<std::string, int>>{
+           {"1", 1}, {"2 tabs", 2}, {"1.6", 2}, {"-3", -3}, {"tile", 0}, {"", 0}})
+    EXPECT_EQ(PreferenceNumber(text), number) << text;
 }
 
 }  // namespace

@@ -7,21 +7,41 @@
 
 namespace tolvane::test {
 
+namespace {
+
+// "ARR 07", "PRG 12".
 std::string NumberedName(const std::string& prefix, int n) {
   return prefix + (n < 10 ? " 0" : " ") + std::to_string(n);
+}
+
+}  // namespace
+
+std::string ArrangementReferenceQuestion(const std::string& name) {
+  return name + " Arrangement is referenced by\r\none or more Backing Sequences.\r\n"
+                "Change references to another Arrangement?";
+}
+
+std::string ProgramReleaseQuestion(const std::string& name) {
+  return "Program '" + name + "' is referenced by one or more\r\nArrangements, Styles, Backing Sequences, etc.\r\n\r\n"
+                              "Redirect them to another Program?";
+}
+
+std::string DuplicateNotice(const std::string& kind, const std::string& first, const std::string& second,
+                            const std::string& name) {
+  return kind + " duplicate name\r\n" + first + " - " + second + "  (" + name + ")";
 }
 
 SetStores EditSet(std::uint32_t seed, int blockCount) {
   Rng rng(seed);
   SetStores set = RandomSet(rng, blockCount);
   for (int a = 0; a < kArrangementCount; ++a) {
-    auto& r = set.arrangements.records[static_cast<std::size_t>(a)];
+    auto& r = Arr(set, a);
     r.SetName(NumberedName("ARR", a));
     r.SetStyleNumber(0);
     for (int t = 0; t < kArrangementTracks; ++t) r.SetTrackProgram(t, 0);
   }
   for (int u = 0; u < kUserProgramCount; ++u)
-    set.programs.records[static_cast<std::size_t>(u)].SetName(NumberedName("PRG", u));
+    Prg(set, u).SetName(NumberedName("PRG", u));
   set.programs.records[64].SetName("KIT 7");
   set.programs.records[65].SetName("KIT 8");
   for (int i = 0; i < kStylesPerBlock * blockCount; ++i) {
@@ -30,12 +50,12 @@ SetStores EditSet(std::uint32_t seed, int blockCount) {
     for (int t = 0; t < kStyleTracks; ++t) h.SetTrackProgram(t, 0);
   }
   for (int b = 0; b < kSequenceItemCount; ++b) {
-    auto& r = set.backingSequences.records[static_cast<std::size_t>(b)];
+    auto& r = Bsq(set, b);
     r.SetName("BSQ " + std::to_string(b));
     r.SetArrangement(100);
     r.SetStyle(0);
     for (int t = 0; t < kBackingSequenceTracks; ++t) r.SetTrackProgram(t, 0);
-    auto& s = set.songs.records[static_cast<std::size_t>(b)];
+    auto& s = Song(set, b);
     s.SetName("SNG " + std::to_string(b));
     for (int t = 0; t < kSongTracks; ++t) s.SetTrackProgram(t, 0);
   }
@@ -66,6 +86,14 @@ void EditWorkspace::ExpectSet(int d, const SetStores& expected) const {
     ADD_FAILURE() << "Set " << d << ": the " << KindName(k) << " file differs first at byte " << at << " ("
                   << actual.size() << " bytes, " << wanted.size() << " expected)";
   }
+}
+
+void EditWorkspace::ExpectQuestion(const std::string& text, MsgResult answer) {
+  ui.ExpectBox("", text, MsgIcon::Exclamation, MsgButtons::YesNoCancel, MsgResult::Cancel, answer);
+}
+
+void EditWorkspace::ExpectNotice(const std::string& text) {
+  ui.ExpectBox("", text, MsgIcon::Exclamation, MsgButtons::Ok, MsgResult::Ok, MsgResult::Ok);
 }
 
 }  // namespace tolvane::test

@@ -16,8 +16,19 @@ namespace tolvane::test {
 // anything.
 SetStores EditSet(std::uint32_t seed, int blockCount = 2);
 
-// "ARR 07", "PRG 12": the names EditSet gives.
-std::string NumberedName(const std::string& prefix, int n);
+inline ArrangementRecord& Arr(SetStores& s, int n) { return s.arrangements.records[static_cast<std::size_t>(n)]; }
+inline ProgramRecord& Prg(SetStores& s, int u) { return s.programs.records[static_cast<std::size_t>(u)]; }
+inline BackingSequenceRecord& Bsq(SetStores& s, int b) {
+  return s.backingSequences.records[static_cast<std::size_t>(b)];
+}
+inline SongRecord& Song(SetStores& s, int n) { return s.songs.records[static_cast<std::size_t>(n)]; }
+
+// The full texts of the questions and notices edits show.
+std::string ArrangementReferenceQuestion(const std::string& name);
+std::string ProgramReleaseQuestion(const std::string& name);
+// kind "Arrangement" or "Program"; first and second are labels.
+std::string DuplicateNotice(const std::string& kind, const std::string& first, const std::string& second,
+                            const std::string& name);
 
 // A workspace whose Sets are put straight into document slots.
 struct EditWorkspace {
@@ -27,6 +38,10 @@ struct EditWorkspace {
   void Close(int d);
   // Each of the five files of Set d, encoded, equals that of expected.
   void ExpectSet(int d, const SetStores& expected) const;
+  // Scripts a Yes/No/Cancel question (Cancel the default) and its answer.
+  void ExpectQuestion(const std::string& text, MsgResult answer);
+  // Scripts a notice with only an OK button.
+  void ExpectNotice(const std::string& text);
 
   TestWorkspace t;
   ScriptedUi& ui = t.ui;

@@ -12,7 +12,7 @@ ScriptedUi::~ScriptedUi() {
 ScriptedUi& ScriptedUi::ExpectMessage(const std::string& text, MsgResult answer) {
   Step s;
   s.message.text = text;
-  s.message.answer = answer;
+  s.answer = answer;
   script_.push_back(s);
   return *this;
 }
@@ -20,14 +20,15 @@ ScriptedUi& ScriptedUi::ExpectMessage(const std::string& text, MsgResult answer)
 ScriptedUi& ScriptedUi::ExpectBox(const std::string& title, const std::string& text, MsgIcon icon,
                                   MsgButtons buttons, MsgResult defaultButton, MsgResult answer) {
   Step s;
-  s.message = ExpectedMessage{text, answer, title, icon, true, buttons, true, defaultButton, true};
+  s.message = MessageRequest{icon, buttons, defaultButton, title, text};
+  s.checkBox = true;
+  s.answer = answer;
   script_.push_back(s);
   return *this;
 }
 
 ScriptedUi& ScriptedUi::ExpectFileDialog(const std::string& path) {
-  Step s;
-  s.isMessage = false;
+  Step s(StepKind::File);
   s.file.outcome = path.empty() ? FileDialogResult::Outcome::Cancelled : FileDialogResult::Outcome::Chosen;
   s.file.path = path;
   script_.push_back(s);
@@ -35,68 +36,56 @@ ScriptedUi& ScriptedUi::ExpectFileDialog(const std::string& path) {
 }
 
 ScriptedUi& ScriptedUi::ExpectFileDialogFailure() {
-  Step s;
-  s.isMessage = false;
+  Step s(StepKind::File);
   s.file.outcome = FileDialogResult::Outcome::Failed;
   script_.push_back(s);
   return *this;
 }
 
-MsgResult ScriptedUi::ShowMessage(const MessageRequest& request) {
-  messages.push_back(request);
-  if (script_.empty() || !script_.front().isMessage) {
-    ADD_FAILURE() << "unexpected message: " << request.text;
-    return MsgResult::Cancel;
-  }
-  ExpectedMessage e = script_.front().message;
-  script_.pop_front();
-  EXPECT_EQ(request.text, e.text);
-  if (e.title != "\x01") {
-    EXPECT_EQ(request.title, e.title) << request.text;
-  }
-  if (e.checkIcon) {
-    EXPECT_EQ(request.icon, e.icon) << request.text;
-  }
-  if (e.checkButtons) {
-    EXPECT_EQ(request.buttons, e.buttons) << request.text;
-  }
-  if (e.checkDefault) {
-    EXPECT_EQ(request.defaultButton, e.defaultButton) << request.text;
-  }
-  return e.answer;
-}
-
-FileDialogResult ScriptedUi::ChooseFile(const FileDialogRequest& request) {
-  fileDialogs.push_back(request);
-  if (script_.empty() || script_.front().isMessage || script_.front().isSelection) {
-    ADD_FAILURE() << "unexpected file dialog: " << request.title;
-    return {};
-  }
-  FileDialogResult r = script_.front().file;
-  script_.pop_front();
-  return r;
-}
-
 ScriptedUi& ScriptedUi::ExpectSelection(int kind, int answer) {
-  Step s;
-  s.isMessage = false;
-  s.isSelection = true;
+  Step s(StepKind::Selection);
   s.selectionKind = kind;
   s.selectionAnswer = answer;
   script_.push_back(s);
   return *this;
 }
 
-int ScriptedUi::Select(int kind, int d, int current, const std::string& caption) {
-  selections.push_back({kind, d, current, caption});
-  if (script_.empty() || !script_.front().isSelection) {
-    ADD_FAILURE() << "unexpected selection dialog: " << caption;
-    return -1;
+std::optional<ScriptedUi::Step> ScriptedUi::Next(StepKind kind, const std::string& shown) {
+  if (script_.empty() || script_.front().kind != kind) {
+    ADD_FAILURE() << "unexpected " << shown;
+    return std::nullopt;
   }
   Step s = script_.front();
   script_.pop_front();
-  EXPECT_EQ(s.selectionKind, kind) << caption;
-  return s.selectionAnswer;
+  return s;
+}
+
+MsgResult ScriptedUi::ShowMessage(const MessageRequest& request) {
+  messages.push_back(request);
+  const auto s = Next(StepKind::Message, "message: " + request.text);
+  if (!s) return MsgResult::Cancel;
+  EXPECT_EQ(request.text, s->message.text);
+  if (s->checkBox) {
+    EXPECT_EQ(request.title, s->message.title) << request.text;
+    EXPECT_EQ(request.icon, s->message.icon) << request.text;
+    EXPECT_EQ(request.buttons, s->message.buttons) << request.text;
+    EXPECT_EQ(request.defaultButton, s->message.defaultButton) << request.text;
+  }
+  return s->answer;
+}
+
+FileDialogResult ScriptedUi::ChooseFile(const FileDialogRequest& request) {
+  fileDialogs.push_back(request);
+  const auto s = Next(StepKind::File, "file dialog: " + request.title);
+  return s ? s->file : FileDialogResult{};
+}
+
+int ScriptedUi::Select(int kind, int d, int current, const std::string& caption) {
+  selections.push_back(Pair(d, current) + " " + caption);
+  const auto s = Next(StepKind::Selection, "selection dialog: " + caption);
+  if (!s) return -1;
+  EXPECT_EQ(s->selectionKind, kind) << caption;
+  return s->selectionAnswer;
 }
 
 void ScriptedUi::SetBusy(bool busy) {
@@ -107,26 +96,6 @@ void ScriptedUi::SetBusy(bool busy) {
 void ScriptedUi::ShowProgress(const std::string& caption, double, double) {
   progressCaptions.push_back(caption);
   progressValue = 0;
-}
-void ScriptedUi::AdvanceProgress(double amount) { progressValue += amount; }
-void ScriptedUi::HideProgress() {}
-
-void ScriptedUi::OpenDocumentWindow(int d) { events.push_back("open " + std::to_string(d)); }
-void ScriptedUi::SetCaption(int d, const std::string& caption) {
-  events.push_back("caption " + std::to_string(d) + " " + caption);
-}
-void ScriptedUi::SetUndoAvailable(int d, bool available) {
-  events.push_back("undo " + std::to_string(d) + " " + (available ? "1" : "0"));
-}
-void ScriptedUi::RefreshKind(int d, int kind) {
-  events.push_back("refresh " + std::to_string(d) + " " + std::to_string(kind));
-}
-
-void ScriptedUi::ShowItem(int d, int kind, int number) {
-  events.push_back("show " + std::to_string(d) + " " + std::to_string(kind) + " " + std::to_string(number));
-}
-void ScriptedUi::RefreshItem(int d, int kind, int number) {
-  events.push_back("cell " + std::to_string(d) + " " + std::to_string(kind) + " " + std::to_string(number));
 }
 
 }  // namespace tolvane::test

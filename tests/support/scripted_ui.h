@@ -3,25 +3,13 @@
 // full text, and fails the test when the questions and the script disagree.
 
 #include <deque>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "ports.h"
 
 namespace tolvane::test {
-
-struct ExpectedMessage {
-  std::string text;
-  MsgResult answer = MsgResult::Ok;
-  // Checked only when set.
-  std::string title = "\x01";
-  MsgIcon icon = MsgIcon::None;
-  bool checkIcon = false;
-  MsgButtons buttons = MsgButtons::Ok;
-  bool checkButtons = false;
-  MsgResult defaultButton = MsgResult::Ok;
-  bool checkDefault = false;
-};
 
 class ScriptedUi : public UserInterface, public DocumentView {
  public:
@@ -36,18 +24,13 @@ class ScriptedUi : public UserInterface, public DocumentView {
   ScriptedUi& ExpectFileDialog(const std::string& path);
   ScriptedUi& ExpectFileDialogFailure();
   // Script: the next selection dialog is of this kind (0 Arrangement, 1 Style,
-  // 2 Program) and returns answer.
+  // 2 Program) and returns answer (-1: cancelled).
   ScriptedUi& ExpectSelection(int kind, int answer);
 
-  struct Selection {
-    int kind, d, current;
-    std::string caption;
-  };
-  std::vector<Selection> selections;
-
-  // Everything shown, in order.
+  // Everything shown, in order; selection dialogs as "d current caption".
   std::vector<MessageRequest> messages;
   std::vector<FileDialogRequest> fileDialogs;
+  std::vector<std::string> selections;
   // View calls: "open 1", "caption 1 X", "undo 1 0", "refresh 1 2",
   // "show 1 0 12" (Set, kind, item), "cell 1 0 12".
   std::vector<std::string> events;
@@ -56,16 +39,13 @@ class ScriptedUi : public UserInterface, public DocumentView {
   std::vector<std::string> progressCaptions;
   double progressValue = 0;
 
-  // True when every scripted answer has been used.
-  bool ScriptDone() const { return script_.empty(); }
-
   // UserInterface
   MsgResult ShowMessage(const MessageRequest& request) override;
   FileDialogResult ChooseFile(const FileDialogRequest& request) override;
   void SetBusy(bool busy) override;
   void ShowProgress(const std::string& caption, double minimum, double maximum) override;
-  void AdvanceProgress(double amount) override;
-  void HideProgress() override;
+  void AdvanceProgress(double amount) override { progressValue += amount; }
+  void HideProgress() override {}
   void PauseWithEvents(double) override {}
   int SelectArrangement(int d, int current, const std::string& caption) override {
     return Select(0, d, current, caption);
@@ -76,24 +56,32 @@ class ScriptedUi : public UserInterface, public DocumentView {
   }
 
   // DocumentView
-  void OpenDocumentWindow(int d) override;
-  void SetCaption(int d, const std::string& caption) override;
-  void SetUndoAvailable(int d, bool available) override;
-  void RefreshKind(int d, int kind) override;
-  void ShowItem(int d, int kind, int number) override;
-  void RefreshItem(int d, int kind, int number) override;
+  void OpenDocumentWindow(int d) override { Event("open", d); }
+  void SetCaption(int d, const std::string& caption) override { Event("caption", d, caption); }
+  void SetUndoAvailable(int d, bool available) override { Event("undo", d, available ? "1" : "0"); }
+  void RefreshKind(int d, int kind) override { Event("refresh", d, std::to_string(kind)); }
+  void ShowItem(int d, int kind, int number) override { Event("show", d, Pair(kind, number)); }
+  void RefreshItem(int d, int kind, int number) override { Event("cell", d, Pair(kind, number)); }
 
  private:
-  int Select(int kind, int d, int current, const std::string& caption);
-
+  enum class StepKind { Message, File, Selection };
   struct Step {
-    bool isMessage = true;
-    bool isSelection = false;
-    int selectionKind = 0;
-    int selectionAnswer = -1;
-    ExpectedMessage message;
+    explicit Step(StepKind k = StepKind::Message) : kind(k) {}
+    StepKind kind;
+    MessageRequest message;
+    bool checkBox = false;  // title, icon and buttons too
+    MsgResult answer = MsgResult::Ok;
     FileDialogResult file;
+    int selectionKind = 0, selectionAnswer = -1;
   };
+  // The next scripted step if it is of this kind; otherwise the test fails.
+  std::optional<Step> Next(StepKind kind, const std::string& shown);
+  int Select(int kind, int d, int current, const std::string& caption);
+  static std::string Pair(int a, int b) { return std::to_string(a) + " " + std::to_string(b); }
+  void Event(const std::string& what, int d, const std::string& rest = "") {
+    events.push_back(what + " " + std::to_string(d) + (rest.empty() ? "" : " " + rest));
+  }
+
   std::deque<Step> script_;
 };
 

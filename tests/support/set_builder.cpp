@@ -9,27 +9,13 @@
 #include <fstream>
 #include <iterator>
 
-#include "random_arrangements.h"
-#include "random_programs.h"
-#include "random_sequences.h"
-#include "random_styles.h"
+#include "random_set_parts.h"
 #include "storage/set_files.h"
 #include "storage/tables.h"
 
 namespace fs = std::filesystem;
 
 namespace tolvane::test {
-
-namespace {
-
-template <std::size_t N>
-void StampHeader(std::array<std::uint8_t, N>& header, int kind) {
-  const std::uint8_t korg[5] = {'K', 'O', 'R', 'G', 0x39};
-  std::copy(std::begin(korg), std::end(korg), header.begin());
-  header[6] = static_cast<std::uint8_t>(KindHeaderCode(kind));
-}
-
-}  // namespace
 
 SetStores RandomSet(Rng& rng, int blockCount) {
   SetStores set;
@@ -39,9 +25,7 @@ SetStores RandomSet(Rng& rng, int blockCount) {
   set.global = RandomGlobalRecord(rng);
   set.backingSequences = RandomBackingSequenceSetData(rng);
   set.songs = RandomSongSetData(rng);
-  StampHeader(set.arrangements.header, kArrangement);
   StampHeader(set.styles.header, kStyle);
-  StampHeader(set.programs.header, kProgram);
   StampHeader(set.backingSequences.header, kBackingSequence);
   StampHeader(set.songs.header, kSong);
   return set;
