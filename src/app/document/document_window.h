@@ -25,6 +25,7 @@ class QTabWidget;
 namespace tolvane {
 
 class BankGrid;
+struct CellPosition;
 class ProgressWindow;
 class ShellCommands;
 class UserInterface;
@@ -74,6 +75,10 @@ class DocumentWindow : public QWidget {
   void ShowArrangementInDocument(int number);
   void ShowStyleInDocument(int number);
   void ShowProgramInDocument(int number);
+  // Shared by the three: selects the item's cell, or first its bank (whose
+  // refill shows the item), then sets the Edit menu.
+  void ShowInGrid(int kind, int number, int bankOfNumber, const CellPosition& cell, QComboBox* banks, BankGrid* grid,
+                  bool editable, void (DocumentWindow::*editMenu)());
 
   void EditMenuForItem();
   void EditMenuForStyle();

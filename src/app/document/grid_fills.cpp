@@ -207,58 +207,41 @@ void DocumentWindow::ApplyWindowSize(QSize inside) {
   sub->resize(inside + frame);
 }
 
-void DocumentWindow::ShowArrangementInDocument(int number) {
-  if (!Alive()) return;
-  const int bank = cboArrBnk->currentIndex();
-  const CellPosition cell = CellOfArrangement(bank, grdArr->rowCount(), number);
+void DocumentWindow::ShowInGrid(int kind, int number, int bankOfNumber, const CellPosition& cell, QComboBox* banks,
+                                BankGrid* grid, bool editable, void (DocumentWindow::*editMenu)()) {
   if (cell.Valid()) {
-    ws_.Slot(d_).gridTags[0] = static_cast<std::int16_t>(number);
-    grdArr->SelectCellQuietly(cell.row, cell.column);
-  } else if (const int b = SplitArrangementNumber(number).first; b != kNoBank && b != bank && b < cboArrBnk->count()) {
-    ws_.Slot(d_).gridTags[0] = static_cast<std::int16_t>(number);
-    cboArrBnk->setCurrentIndex(b);  // refills the grid, which shows the item
+    ws_.Slot(d_).gridTags[static_cast<std::size_t>(kind)] = static_cast<std::int16_t>(number);
+    grid->SelectCellQuietly(cell.row, cell.column);
+  } else if (bankOfNumber != kNoBank && bankOfNumber != banks->currentIndex() && bankOfNumber < banks->count()) {
+    ws_.Slot(d_).gridTags[static_cast<std::size_t>(kind)] = static_cast<std::int16_t>(number);
+    banks->setCurrentIndex(bankOfNumber);  // refills the grid, which shows the item
     return;
   }
-  if (CheckArrangementNumber(number) >= 0)
-    EditMenuForItem();
+  if (editable)
+    (this->*editMenu)();
   else
     EditMenuDetailsOnly();
+}
+
+void DocumentWindow::ShowArrangementInDocument(int number) {
+  if (!Alive()) return;
+  ShowInGrid(kArrangement, number, SplitArrangementNumber(number).first,
+             CellOfArrangement(cboArrBnk->currentIndex(), grdArr->rowCount(), number), cboArrBnk, grdArr,
+             CheckArrangementNumber(number) >= 0, &DocumentWindow::EditMenuForItem);
 }
 
 void DocumentWindow::ShowStyleInDocument(int number) {
   if (!Alive()) return;
-  const int bank = cboStyBnk->currentIndex();
-  const CellPosition cell = CellOfStyle(bank, grdSty->rowCount(), number);
-  if (cell.Valid()) {
-    ws_.Slot(d_).gridTags[1] = static_cast<std::int16_t>(number);
-    grdSty->SelectCellQuietly(cell.row, cell.column);
-  } else if (const int b = SplitStyleNumber(number).first; b != kNoBank && b != bank && b < cboStyBnk->count()) {
-    ws_.Slot(d_).gridTags[1] = static_cast<std::int16_t>(number);
-    cboStyBnk->setCurrentIndex(b);
-    return;
-  }
-  if (UserIndexOfStyle(number) >= 0)
-    EditMenuForStyle();
-  else
-    EditMenuDetailsOnly();
+  ShowInGrid(kStyle, number, SplitStyleNumber(number).first,
+             CellOfStyle(cboStyBnk->currentIndex(), grdSty->rowCount(), number), cboStyBnk, grdSty,
+             UserIndexOfStyle(number) >= 0, &DocumentWindow::EditMenuForStyle);
 }
 
 void DocumentWindow::ShowProgramInDocument(int number) {
   if (!Alive()) return;
-  const int bank = cboPrgBnk->currentIndex();
-  const CellPosition cell = CellOfProgram(bank, grdPrg->rowCount(), number);
-  if (cell.Valid()) {
-    ws_.Slot(d_).gridTags[2] = static_cast<std::int16_t>(number);
-    grdPrg->SelectCellQuietly(cell.row, cell.column);
-  } else if (const int b = SplitProgramNumber(number).first; b != kNoBank && b != bank && b < cboPrgBnk->count()) {
-    ws_.Slot(d_).gridTags[2] = static_cast<std::int16_t>(number);
-    cboPrgBnk->setCurrentIndex(b);
-    return;
-  }
-  if (UserIndexOfProgram(number) >= 0)
-    EditMenuForItem();
-  else
-    EditMenuDetailsOnly();
+  ShowInGrid(kProgram, number, SplitProgramNumber(number).first,
+             CellOfProgram(cboPrgBnk->currentIndex(), grdPrg->rowCount(), number), cboPrgBnk, grdPrg,
+             UserIndexOfProgram(number) >= 0, &DocumentWindow::EditMenuForItem);
 }
 
 void DocumentWindow::ArrangementCellChosen(int row, int column) {
