@@ -25,13 +25,14 @@ QMenu* Menu(QObject* owner, const char* objectName, const QString& title) {
 
 void DocumentMenus::Build(QObject* owner) {
   file = Menu(owner, "mnuFile", QStringLiteral("&File"));
-  fNew = Entry(file, "mnuFNew", QStringLiteral("&New"));
-  fOpen = Entry(file, "mnuFOpen", QStringLiteral("&Open..."));
-  fClose = Entry(file, "mnuFClose", QStringLiteral("&Close"));
-  fSave = Entry(file, "mnuFSave", QStringLiteral("&Save"));
-  fSaveAs = Entry(file, "mnuFSaveAs", QStringLiteral("Sa&ve As..."));
+  // The usual keys of a desktop editor for the File commands.
+  fNew = Entry(file, "mnuFNew", QStringLiteral("&New"), QKeySequence(QStringLiteral("Ctrl+N")));
+  fOpen = Entry(file, "mnuFOpen", QStringLiteral("&Open..."), QKeySequence(QStringLiteral("Ctrl+O")));
+  fClose = Entry(file, "mnuFClose", QStringLiteral("&Close"), QKeySequence(QStringLiteral("Ctrl+F4")));
+  fSave = Entry(file, "mnuFSave", QStringLiteral("&Save"), QKeySequence(QStringLiteral("Ctrl+S")));
+  fSaveAs = Entry(file, "mnuFSaveAs", QStringLiteral("Sa&ve As..."), QKeySequence(QStringLiteral("Ctrl+Shift+S")));
   file->addSeparator();
-  fExit = Entry(file, "mnuFExit", QStringLiteral("E&xit"));
+  fExit = Entry(file, "mnuFExit", QStringLiteral("E&xit"), QKeySequence(QStringLiteral("Ctrl+Q")));
 
   edit = Menu(owner, "mnuEdit", QStringLiteral("&Edit"));
   eUndo = Entry(edit, "mnuEUndo", QStringLiteral("&Undo"), QKeySequence(QStringLiteral("Ctrl+Z")));

@@ -1,6 +1,7 @@
 #include "shell/main_window.h"
 
 #include <QCloseEvent>
+#include <QKeySequence>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -39,10 +40,13 @@ MainWindow::MainWindow(Workspace& ws, DocumentWindows& documents, ShellDialogs& 
   mnuFile->setObjectName(QStringLiteral("mnuFile"));
   mnuFNew = mnuFile->addAction(QStringLiteral("&New"));
   mnuFNew->setObjectName(QStringLiteral("mnuFNew"));
+  mnuFNew->setShortcut(QKeySequence(QStringLiteral("Ctrl+N")));
   mnuFOpen = mnuFile->addAction(QStringLiteral("&Open"));
   mnuFOpen->setObjectName(QStringLiteral("mnuFOpen"));
+  mnuFOpen->setShortcut(QKeySequence(QStringLiteral("Ctrl+O")));
   mnuFExit = mnuFile->addAction(QStringLiteral("E&xit"));
   mnuFExit->setObjectName(QStringLiteral("mnuFExit"));
+  mnuFExit->setShortcut(QKeySequence(QStringLiteral("Ctrl+Q")));
   mnuHelp = new QMenu(QStringLiteral("&?"), this);
   mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
   mnuHTopics = mnuHelp->addAction(QStringLiteral("&Contents"));
