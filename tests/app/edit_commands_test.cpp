@@ -2,9 +2,13 @@
 // current in the tab shown.
 
 #include <QAction>
+#include <QApplication>
+#include <QDropEvent>
+#include <QMimeData>
 
 #include "demo_window.h"
 #include "document/document_menus.h"
+#include "storage/drag_drop.h"
 #include "storage/tables.h"
 #include "storage/workspace.h"
 
@@ -49,6 +53,38 @@ TEST_F(EditCommandsTest, CutOnTheProgramsTabAsksAboutItsCallers) {
             "Program 'Grand Pno' is referenced by one or more\r\nArrangements, Styles, Backing Sequences, etc.\r\n\r\n"
             "Redirect them to another Program?");
   EXPECT_EQ(h.Ws().Stores(1).programs.records[0].Name(), "Grand Pno ");
+}
+
+// A drag entering the grid and dropped, as Qt delivers them: an item of the
+// grid's kind lands on the cell under the pointer, another kind is refused.
+bool DropOn(BankGrid* grid, int row, int column, int kind) {
+  QMimeData mime;
+  mime.setData(QString::fromLatin1(BankGrid::kItemMimeType), QByteArray(1, static_cast<char>(kind)));
+  const QRect cell = grid->visualRect(grid->model()->index(row, column));
+  QDragEnterEvent enter(cell.center(), Qt::MoveAction | Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(grid->viewport(), &enter);
+  QDropEvent drop(QPointF(cell.center()), Qt::MoveAction | Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(grid->viewport(), &drop);
+  return drop.isAccepted();
+}
+
+TEST_F(EditCommandsTest, DraggedArrangementMovesWithinItsSetAndItsCallersFollow) {
+  ShowTab(kTabArrangements);
+  const ArrangementRecord moved = Arrangement(0);
+  ASSERT_TRUE(BeginDrag(h.Ws(), 1, kArrangement, 0));  // A11, called by BSeq 0 and 1
+  EXPECT_FALSE(DropOn(doc->grdArr, 1, 2, kProgram));
+  EXPECT_EQ(Arrangement(0).bytes, moved.bytes);
+
+  ASSERT_TRUE(DropOn(doc->grdArr, 1, 2, kArrangement));  // onto A17
+  EXPECT_EQ(Arrangement(6).bytes, moved.bytes);
+  EXPECT_EQ(Arrangement(0).Name(), std::string(10, ' '));
+  EXPECT_EQ(h.Ws().Stores(1).backingSequences.records[0].Arrangement(), 6);
+  EXPECT_EQ(Text(doc->grdArr, 1, 2).substr(0, 14), "A17 Pop Ballad");
+  EXPECT_TRUE(doc->Menus().eUndo->isEnabled());
+
+  doc->Menus().eUndo->trigger();
+  EXPECT_EQ(Arrangement(0).bytes, moved.bytes);
+  EXPECT_EQ(h.Ws().Stores(1).backingSequences.records[0].Arrangement(), 0);
 }
 
 }  // namespace

@@ -27,6 +27,11 @@ class BankGrid : public QTableWidget {
   // Moves the current cell without announcing a user's selection.
   void SelectCellQuietly(int row, int column);
 
+  // Lets items of data kind `kind` be dragged from this grid and dropped on it.
+  void EnableItemDrags(int kind);
+  // The mime type of a dragged item; its data is the kind as one byte.
+  static const char* const kItemMimeType;
+
   QString CellText(int row, int column) const;
   QColor CellColour(int row, int column) const;
   QColor Background() const;
@@ -34,11 +39,27 @@ class BankGrid : public QTableWidget {
  signals:
   // The user moved the current cell (mouse press or keys).
   void cellChosen(int row, int column);
+  // A left-button drag has started from a cell.
+  void dragStarted(int row, int column);
+  // An item of this grid's kind was dropped on a cell.
+  void itemDropped(int row, int column);
+  // The right button was pressed; the current cell is already under the pointer.
+  void contextMenuWanted(const QPoint& globalPos);
+
+ protected:
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dragMoveEvent(QDragMoveEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
 
  private:
   int columnWidthPx_ = 0;
   int rowHeightPx_ = 0;
   bool quiet_ = false;
+  int itemKind_ = -1;     // -1: no drags
+  QPoint pressPos_;
+  bool pressed_ = false;  // the left button is down and no drag started yet
 };
 
 }  // namespace tolvane

@@ -86,6 +86,7 @@ DocumentWindow::DocumentWindow(Workspace& ws, UserInterface& ui, ShellCommands& 
     connect(grid, &QTableWidget::cellDoubleClicked, this, [this] {
       if (Alive()) emit editCommand(d_, EditCommand::Details);
     });
+  ConnectItemDrags();
   for (QListWidget* list : {lstBsq, lstSng})
     connect(list, &QListWidget::itemDoubleClicked, this, [this] {
       if (Alive()) emit editCommand(d_, EditCommand::Details);

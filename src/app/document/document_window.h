@@ -138,6 +138,12 @@ class DocumentWindow : public QWidget {
   void ArrangementCellChosen(int row, int column);
   void StyleCellChosen(int row, int column);
   void ProgramCellChosen(int row, int column);
+  // Drag and drop between the grids of the windows, and the right-button menu.
+  void ConnectItemDrags();
+  BankGrid* GridOf(int kind) const;
+  int ItemAtCell(int kind, int row, int column) const;
+  void StartItemDrag(int kind, int row, int column);
+  void DropOnGrid(int kind, int row, int column);
   void FitPagesTo(int tab);
   void ApplyWindowSize(QSize inside);
   void SyncWindowChecks();
