@@ -138,6 +138,8 @@ class DocumentWindow : public QWidget {
   void ArrangementCellChosen(int row, int column);
   void StyleCellChosen(int row, int column);
   void ProgramCellChosen(int row, int column);
+  // Shared by the three: the chosen cell's item becomes the grid's current item.
+  void CellChosen(int kind, int number, bool editable, void (DocumentWindow::*editMenu)());
   // Drag and drop between the grids of the windows, and the right-button menu.
   void ConnectItemDrags();
   BankGrid* GridOf(int kind) const;

@@ -244,34 +244,30 @@ void DocumentWindow::ShowProgramInDocument(int number) {
              UserIndexOfProgram(number) >= 0, &DocumentWindow::EditMenuForItem);
 }
 
+void DocumentWindow::CellChosen(int kind, int number, bool editable, void (DocumentWindow::*editMenu)()) {
+  if (number >= 0) ws_.Slot(d_).gridTags[static_cast<std::size_t>(kind)] = static_cast<std::int16_t>(number);
+  if (editable)
+    (this->*editMenu)();
+  else
+    EditMenuDetailsOnly();
+}
+
 void DocumentWindow::ArrangementCellChosen(int row, int column) {
   if (!Alive()) return;
   const int number = ArrangementAtCell(cboArrBnk->currentIndex(), row, column);
-  if (number >= 0) ws_.Slot(d_).gridTags[0] = static_cast<std::int16_t>(number);
-  if (number >= 0)
-    EditMenuForItem();
-  else
-    EditMenuDetailsOnly();
+  CellChosen(kArrangement, number, number >= 0, &DocumentWindow::EditMenuForItem);
 }
 
 void DocumentWindow::StyleCellChosen(int row, int column) {
   if (!Alive()) return;
   const int number = StyleAtCell(cboStyBnk->currentIndex(), row, column);
-  if (number >= 0) ws_.Slot(d_).gridTags[1] = static_cast<std::int16_t>(number);
-  if (UserIndexOfStyle(number) >= 0)
-    EditMenuForStyle();
-  else
-    EditMenuDetailsOnly();
+  CellChosen(kStyle, number, UserIndexOfStyle(number) >= 0, &DocumentWindow::EditMenuForStyle);
 }
 
 void DocumentWindow::ProgramCellChosen(int row, int column) {
   if (!Alive()) return;
   const int number = ProgramAtCell(cboPrgBnk->currentIndex(), row, column);
-  if (number >= 0) ws_.Slot(d_).gridTags[2] = static_cast<std::int16_t>(number);
-  if (UserIndexOfProgram(number) >= 0)
-    EditMenuForItem();
-  else
-    EditMenuDetailsOnly();
+  CellChosen(kProgram, number, UserIndexOfProgram(number) >= 0, &DocumentWindow::EditMenuForItem);
 }
 
 }  // namespace tolvane
