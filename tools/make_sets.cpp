@@ -7,6 +7,7 @@
 
 #include "set_makers.h"
 #include "storage/bytes.h"
+#include "storage/set_files.h"
 #include "storage/tables.h"
 
 namespace fs = std::filesystem;
@@ -24,12 +25,11 @@ bool WriteFile(const fs::path& path, const void* data, std::size_t size) {
 
 bool WriteSet(const fs::path& folder, const std::string& name, const SetStores& set) {
   fs::create_directories(folder);
-  const Bytes files[] = {EncodeArrangementFile(set.arrangements), EncodeStyleFile(set.styles),
-                         EncodeProgramFile(set.programs, set.global),
-                         EncodeBackingSequenceFile(set.backingSequences), EncodeSongFile(set.songs)};
   bool ok = true;
-  for (int k = 0; k < kSetFileKinds; ++k)
-    ok = WriteFile(folder / (name + KindExtension(k)), files[k].data(), files[k].size()) && ok;
+  for (int k = 0; k < kSetFileKinds; ++k) {
+    const Bytes file = EncodeKindFile(set, k);
+    ok = WriteFile(folder / (name + KindExtension(k)), file.data(), file.size()) && ok;
+  }
   return ok;
 }
 

@@ -31,16 +31,7 @@ SetStores RandomSet(Rng& rng, int blockCount) {
   return set;
 }
 
-Bytes EncodeKind(const SetStores& set, int kind) {
-  switch (kind) {
-    case kArrangement: return EncodeArrangementFile(set.arrangements);
-    case kStyle: return EncodeStyleFile(set.styles);
-    case kProgram: return EncodeProgramFile(set.programs, set.global);
-    case kBackingSequence: return EncodeBackingSequenceFile(set.backingSequences);
-    case kSong: return EncodeSongFile(set.songs);
-    default: return {};
-  }
-}
+Bytes EncodeKind(const SetStores& set, int kind) { return EncodeKindFile(set, kind); }
 
 void WriteSetFiles(const std::string& folder, const std::string& name, const SetStores& set) {
   fs::create_directories(folder);

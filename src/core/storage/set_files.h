@@ -48,6 +48,8 @@ enum class OpenMode { Open, New };
 // Returns the document number of the opened Set, or 0 when nothing was opened.
 int OpenSet(Workspace& ws, OpenMode mode, const std::string& name);
 
+// The bytes of file kind 0 to 4 of a Set, as its writer lays them out.
+Bytes EncodeKindFile(const SetStores& set, int kind);
 // The writers, each following the scratch-file protocol.
 bool WriteKindFile(Workspace& ws, int d, int kind);
 std::string ChooseSetDestination(Workspace& ws);

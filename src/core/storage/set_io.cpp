@@ -28,18 +28,6 @@ bool DecodeInto(Workspace& ws, const Bytes& bytes, int d, int kind) {
   }
 }
 
-Bytes Encode(const Workspace& ws, int d, int kind) {
-  const SetStores& s = ws.Stores(d);
-  switch (kind) {
-    case kArrangement: return EncodeArrangementFile(s.arrangements);
-    case kStyle: return EncodeStyleFile(s.styles);
-    case kProgram: return EncodeProgramFile(s.programs, s.global);
-    case kBackingSequence: return EncodeBackingSequenceFile(s.backingSequences);
-    case kSong: return EncodeSongFile(s.songs);
-    default: return {};
-  }
-}
-
 bool WriteWhole(const std::string& path, const Bytes& bytes) {
   std::ofstream out(path, std::ios::binary | std::ios::trunc);
   if (!out) return false;
@@ -56,6 +44,17 @@ bool IsReadOnly(const std::string& path) {
 }
 
 }  // namespace
+
+Bytes EncodeKindFile(const SetStores& s, int kind) {
+  switch (kind) {
+    case kArrangement: return EncodeArrangementFile(s.arrangements);
+    case kStyle: return EncodeStyleFile(s.styles);
+    case kProgram: return EncodeProgramFile(s.programs, s.global);
+    case kBackingSequence: return EncodeBackingSequenceFile(s.backingSequences);
+    case kSong: return EncodeSongFile(s.songs);
+    default: return {};
+  }
+}
 
 bool ReadKindFile(Workspace& ws, const KindFile& file, int d, int kind) {
   Bytes bytes;
@@ -81,7 +80,7 @@ bool WriteKindFile(Workspace& ws, int d, int kind) {
   // The whole file goes to the scratch file first; the destination is then
   // replaced in one step, from a copy beside it, so that it is never half written.
   const std::string beside = FolderOf(destination) + "/." + BaseNameOf(destination) + ".tolvane-new";
-  bool ok = WriteWhole(scratch, Encode(ws, d, kind));
+  bool ok = WriteWhole(scratch, EncodeKindFile(ws.Stores(d), kind));
   if (ok) ok = fs::copy_file(scratch, beside, fs::copy_options::overwrite_existing, ec) && !ec;
   if (ok) {
     fs::rename(beside, destination, ec);
