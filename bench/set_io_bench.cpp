@@ -9,7 +9,7 @@
 
 #include "maximal_set.h"
 #include "set_builder.h"
-#include "storage/set_files.h"
+#include "sets/set_files.h"
 #include "storage/tables.h"
 
 namespace fs = std::filesystem;

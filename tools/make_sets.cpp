@@ -7,7 +7,7 @@
 
 #include "set_makers.h"
 #include "storage/bytes.h"
-#include "storage/set_files.h"
+#include "sets/set_files.h"
 #include "storage/tables.h"
 
 namespace fs = std::filesystem;

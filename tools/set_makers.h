@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "storage/workspace.h"
+#include "sets/workspace.h"
 
 namespace tolvane::tools {
 

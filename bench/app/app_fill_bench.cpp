@@ -13,8 +13,8 @@
 #include "app_harness.h"
 #include "document/document_window.h"
 #include "document/document_windows.h"
-#include "storage/set_files.h"
-#include "storage/workspace.h"
+#include "sets/set_files.h"
+#include "sets/workspace.h"
 #include "ui/look.h"
 
 namespace {

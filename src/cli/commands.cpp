@@ -11,7 +11,7 @@
 
 #include "arrangements/arrangement_data.h"
 #include "programs/program_numbers.h"
-#include "storage/set_files.h"
+#include "sets/set_files.h"
 #include "storage/tables.h"
 #include "storage/text.h"
 #include "styles/style_accessors.h"

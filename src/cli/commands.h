@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "console_ui.h"
-#include "storage/workspace.h"
+#include "sets/workspace.h"
 
 namespace tolvane {
 

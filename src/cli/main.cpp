@@ -7,7 +7,7 @@
 #include "commands.h"
 #include "console_ui.h"
 #include "set_argument.h"
-#include "storage/set_files.h"
+#include "sets/set_files.h"
 
 namespace {
 

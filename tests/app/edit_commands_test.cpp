@@ -8,9 +8,9 @@
 
 #include "demo_window.h"
 #include "document/document_menus.h"
-#include "storage/drag_drop.h"
+#include "editing/drag_drop.h"
 #include "storage/tables.h"
-#include "storage/workspace.h"
+#include "sets/workspace.h"
 
 namespace tolvane::test {
 namespace {

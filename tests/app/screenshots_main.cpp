@@ -24,7 +24,7 @@
 #include "shell/main_window.h"
 #include "shell/options_dialog.h"
 #include "shell/tip_dialog.h"
-#include "storage/workspace.h"
+#include "sets/workspace.h"
 #include "ui/look.h"
 #include "ui/progress_window.h"
 #include "ui/qt_user_interface.h"

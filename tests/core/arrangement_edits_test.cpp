@@ -6,7 +6,7 @@
 
 #include "arrangements/arrangement_calls.h"
 #include "edit_sets.h"
-#include "storage/edit_commands.h"
+#include "editing/edit_commands.h"
 #include "storage/tables.h"
 #include "storage/text.h"
 

@@ -4,8 +4,8 @@
 #include <gtest/gtest.h>
 
 #include "edit_sets.h"
-#include "storage/drag_drop.h"
-#include "storage/edit_commands.h"
+#include "editing/drag_drop.h"
+#include "editing/edit_commands.h"
 #include "storage/tables.h"
 
 namespace tolvane::test {

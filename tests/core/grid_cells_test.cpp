@@ -4,7 +4,7 @@
 #include "document/grid_layout.h"
 #include "scripted_ui.h"
 #include "storage/text.h"
-#include "storage/workspace.h"
+#include "sets/workspace.h"
 #include "styles/style_accessors.h"
 
 namespace tolvane {

@@ -5,7 +5,7 @@
 
 #include "edit_sets.h"
 #include "programs/program_calls.h"
-#include "storage/edit_commands.h"
+#include "editing/edit_commands.h"
 #include "storage/tables.h"
 #include "storage/text.h"
 

@@ -6,7 +6,7 @@
 #include <filesystem>
 
 #include "set_builder.h"
-#include "storage/set_files.h"
+#include "sets/set_files.h"
 #include "storage/tables.h"
 
 namespace fs = std::filesystem;

@@ -8,7 +8,7 @@
 
 #include "set_builder.h"
 #include "storage/preset_names.h"
-#include "storage/set_files.h"
+#include "sets/set_files.h"
 #include "storage/text.h"
 
 namespace fs = std::filesystem;

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "storage/set_files.h"
+#include "sets/set_files.h"
 #include "storage/tables.h"
 
 namespace tolvane::test {

@@ -3,7 +3,7 @@
 // event memory full, with random bytes throughout.
 
 #include "random_fill.h"
-#include "storage/workspace.h"
+#include "sets/workspace.h"
 
 namespace tolvane::test {
 

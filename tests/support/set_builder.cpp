@@ -10,7 +10,7 @@
 #include <iterator>
 
 #include "random_set_parts.h"
-#include "storage/set_files.h"
+#include "sets/set_files.h"
 #include "storage/tables.h"
 
 namespace fs = std::filesystem;

@@ -8,7 +8,7 @@
 #include "random_fill.h"
 #include "scripted_ui.h"
 #include "storage/bytes.h"
-#include "storage/workspace.h"
+#include "sets/workspace.h"
 
 namespace tolvane::test {
 

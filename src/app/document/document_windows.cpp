@@ -7,7 +7,7 @@
 #include "document/edit_wiring.h"
 #include "document/shell_commands.h"
 #include "shell/window_arrangement.h"
-#include "storage/workspace.h"
+#include "sets/workspace.h"
 
 namespace tolvane {
 

@@ -4,8 +4,8 @@
 #include <QTabWidget>
 
 #include "document/document_window.h"
-#include "storage/edit_commands.h"
-#include "storage/workspace.h"
+#include "editing/edit_commands.h"
+#include "sets/workspace.h"
 
 namespace tolvane {
 

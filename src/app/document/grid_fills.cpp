@@ -18,7 +18,7 @@
 #include "document/grid_layout.h"
 #include "programs/program_numbers.h"
 #include "storage/tables.h"
-#include "storage/workspace.h"
+#include "sets/workspace.h"
 #include "styles/style_accessors.h"
 #include "ui/cp1252.h"
 #include "ui/look.h"

@@ -9,9 +9,9 @@
 #include "document/bank_grid.h"
 #include "document/document_window.h"
 #include "document/grid_layout.h"
-#include "storage/drag_drop.h"
+#include "editing/drag_drop.h"
 #include "storage/tables.h"
-#include "storage/workspace.h"
+#include "sets/workspace.h"
 
 namespace tolvane {
 

@@ -5,7 +5,7 @@
 #include "shell/main_window.h"
 #include "shell/preferences_store.h"
 #include "shell/shell_dialogs.h"
-#include "storage/set_files.h"
+#include "sets/set_files.h"
 #include "storage/tables.h"
 #include "ui/cp1252.h"
 #include "ui/qt_user_interface.h"

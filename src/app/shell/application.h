@@ -8,7 +8,7 @@
 #include <memory>
 
 #include "document/document_windows.h"
-#include "storage/workspace.h"
+#include "sets/workspace.h"
 
 namespace tolvane {
 

@@ -13,9 +13,9 @@
 #include "shell/preferences_store.h"
 #include "shell/shell_dialogs.h"
 #include "shell/window_arrangement.h"
-#include "storage/set_files.h"
+#include "sets/set_files.h"
 #include "storage/tables.h"
-#include "storage/workspace.h"
+#include "sets/workspace.h"
 
 namespace tolvane {
 

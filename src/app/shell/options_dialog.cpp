@@ -6,7 +6,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "storage/workspace.h"
+#include "sets/workspace.h"
 
 namespace tolvane {
 

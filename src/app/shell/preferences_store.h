@@ -9,7 +9,7 @@
 #include <optional>
 #include <string>
 
-#include "storage/workspace.h"
+#include "sets/workspace.h"
 
 namespace tolvane {
 

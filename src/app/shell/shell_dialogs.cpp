@@ -7,7 +7,7 @@
 #include "shell/help_window.h"
 #include "shell/options_dialog.h"
 #include "shell/tip_dialog.h"
-#include "storage/workspace.h"
+#include "sets/workspace.h"
 
 namespace tolvane {
 

@@ -2,7 +2,7 @@
 
 #include "storage/tables.h"
 #include "storage/text.h"
-#include "storage/workspace.h"
+#include "sets/workspace.h"
 
 namespace tolvane {
 

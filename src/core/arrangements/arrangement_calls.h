@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "storage/transfer_records.h"
+#include "editing/transfer_records.h"
 
 namespace tolvane {
 

@@ -1,7 +1,7 @@
 #pragma once
 // Moving one Arrangement between a Set and a transfer record.
 
-#include "storage/transfer_records.h"
+#include "editing/transfer_records.h"
 
 namespace tolvane {
 

@@ -2,9 +2,9 @@
 
 #include <array>
 
-#include "storage/duplicate_names.h"
+#include "editing/duplicate_names.h"
 #include "storage/text.h"
-#include "storage/workspace.h"
+#include "sets/workspace.h"
 
 namespace tolvane {
 

@@ -4,8 +4,8 @@
 #include "arrangements/arrangement_clip.h"
 #include "arrangements/arrangement_references.h"
 #include "storage/tables.h"
-#include "storage/undo_state.h"
-#include "storage/workspace.h"
+#include "editing/undo_state.h"
+#include "sets/workspace.h"
 
 namespace tolvane {
 

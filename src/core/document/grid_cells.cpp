@@ -4,7 +4,7 @@
 #include "programs/program_calls.h"
 #include "programs/program_numbers.h"
 #include "storage/text.h"
-#include "storage/workspace.h"
+#include "sets/workspace.h"
 #include "styles/style_accessors.h"
 #include "styles/style_calls.h"
 

@@ -2,7 +2,7 @@
 
 #include "storage/tables.h"
 #include "storage/text.h"
-#include "storage/workspace.h"
+#include "sets/workspace.h"
 #include "styles/style_accessors.h"
 
 namespace tolvane {

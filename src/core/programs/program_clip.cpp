@@ -1,7 +1,7 @@
 #include "programs/program_clip.h"
 
 #include "storage/tables.h"
-#include "storage/workspace.h"
+#include "sets/workspace.h"
 
 namespace tolvane {
 

@@ -1,7 +1,7 @@
 #pragma once
 // Moving one user Program or drum kit between a Set and a transfer record.
 
-#include "storage/transfer_records.h"
+#include "editing/transfer_records.h"
 
 namespace tolvane {
 

@@ -3,9 +3,9 @@
 #include <array>
 
 #include "programs/program_numbers.h"
-#include "storage/duplicate_names.h"
+#include "editing/duplicate_names.h"
 #include "storage/text.h"
-#include "storage/workspace.h"
+#include "sets/workspace.h"
 
 namespace tolvane {
 

@@ -5,8 +5,8 @@
 #include "programs/program_numbers.h"
 #include "programs/program_release.h"
 #include "storage/tables.h"
-#include "storage/undo_state.h"
-#include "storage/workspace.h"
+#include "editing/undo_state.h"
+#include "sets/workspace.h"
 
 namespace tolvane {
 

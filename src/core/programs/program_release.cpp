@@ -3,9 +3,9 @@
 #include "programs/program_calls.h"
 #include "programs/program_numbers.h"
 #include "storage/text.h"
-#include "storage/release_question.h"
-#include "storage/undo_state.h"
-#include "storage/workspace.h"
+#include "editing/release_question.h"
+#include "editing/undo_state.h"
+#include "sets/workspace.h"
 
 namespace tolvane {
 

@@ -3,7 +3,7 @@
 #include <QDir>
 #include <QFile>
 
-#include "storage/workspace.h"
+#include "sets/workspace.h"
 
 namespace tolvane::test {
 

@@ -23,7 +23,7 @@
 #include "document/document_window.h"
 #include "document/document_windows.h"
 #include "shell/main_window.h"
-#include "storage/workspace.h"
+#include "sets/workspace.h"
 
 namespace tolvane::test {
 

@@ -6,7 +6,7 @@
 #include <fstream>
 #include <system_error>
 
-#include "storage/set_files.h"
+#include "sets/set_files.h"
 #include "storage/tables.h"
 
 namespace fs = std::filesystem;

@@ -1,7 +1,7 @@
-#include "storage/release_question.h"
+#include "editing/release_question.h"
 
-#include "storage/undo_state.h"
-#include "storage/workspace.h"
+#include "editing/undo_state.h"
+#include "sets/workspace.h"
 
 namespace tolvane {
 

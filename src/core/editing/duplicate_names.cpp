@@ -1,8 +1,8 @@
-#include "storage/duplicate_names.h"
+#include "editing/duplicate_names.h"
 
 #include "arrangements/arrangement_duplicates.h"
 #include "programs/program_duplicates.h"
-#include "storage/workspace.h"
+#include "sets/workspace.h"
 
 namespace tolvane {
 

@@ -2,7 +2,7 @@
 // Dragging an item from a grid onto a grid of the same kind: within one Set
 // the item moves (its callers follow), into another Set it is copied.
 
-#include "storage/transfer_records.h"
+#include "editing/transfer_records.h"
 
 namespace tolvane {
 

@@ -1,4 +1,4 @@
-#include "storage/transfer_records.h"
+#include "editing/transfer_records.h"
 
 namespace tolvane {
 

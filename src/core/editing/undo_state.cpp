@@ -1,6 +1,6 @@
-#include "storage/undo_state.h"
+#include "editing/undo_state.h"
 
-#include "storage/workspace.h"
+#include "sets/workspace.h"
 
 namespace tolvane {
 

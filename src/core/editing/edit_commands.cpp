@@ -1,4 +1,4 @@
-#include "storage/edit_commands.h"
+#include "editing/edit_commands.h"
 
 #include "arrangements/arrangement_duplicates.h"
 #include "arrangements/arrangement_edits.h"
@@ -6,8 +6,8 @@
 #include "programs/program_edits.h"
 #include "programs/program_numbers.h"
 #include "storage/tables.h"
-#include "storage/undo_state.h"
-#include "storage/workspace.h"
+#include "editing/undo_state.h"
+#include "sets/workspace.h"
 
 namespace tolvane {
 

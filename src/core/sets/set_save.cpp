@@ -3,7 +3,7 @@
 #include <filesystem>
 #include <system_error>
 
-#include "storage/set_files.h"
+#include "sets/set_files.h"
 #include "storage/tables.h"
 #include "storage/text.h"
 

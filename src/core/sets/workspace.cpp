@@ -1,4 +1,4 @@
-#include "storage/workspace.h"
+#include "sets/workspace.h"
 
 #include <cmath>
 #include <cstdlib>

@@ -2,7 +2,7 @@
 // The Undo entry of a document window and the undo codes that depend on the
 // clipboard.
 
-#include "storage/transfer_records.h"
+#include "editing/transfer_records.h"
 
 namespace tolvane {
 

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "storage/bytes.h"
-#include "storage/workspace.h"
+#include "sets/workspace.h"
 
 namespace tolvane {
 

@@ -14,7 +14,7 @@
 #include "programs/program_data.h"
 #include "sequences/sequence_data.h"
 #include "storage/preset_names.h"
-#include "storage/transfer_records.h"
+#include "editing/transfer_records.h"
 #include "styles/style_data.h"
 
 namespace tolvane {

@@ -1,4 +1,4 @@
-#include "storage/set_files.h"
+#include "sets/set_files.h"
 #include "storage/tables.h"
 
 namespace tolvane {

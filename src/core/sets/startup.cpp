@@ -9,7 +9,7 @@
 #include <sstream>
 #include <system_error>
 
-#include "storage/set_files.h"
+#include "sets/set_files.h"
 #include "storage/tables.h"
 
 namespace fs = std::filesystem;

@@ -1,4 +1,4 @@
-#include "storage/drag_drop.h"
+#include "editing/drag_drop.h"
 
 #include "arrangements/arrangement_clip.h"
 #include "arrangements/arrangement_duplicates.h"
@@ -8,8 +8,8 @@
 #include "programs/program_edits.h"
 #include "programs/program_numbers.h"
 #include "storage/tables.h"
-#include "storage/undo_state.h"
-#include "storage/workspace.h"
+#include "editing/undo_state.h"
+#include "sets/workspace.h"
 
 namespace tolvane {
 

@@ -4,7 +4,7 @@
 #include <fstream>
 #include <system_error>
 
-#include "storage/set_files.h"
+#include "sets/set_files.h"
 #include "storage/tables.h"
 #include "storage/text.h"
 

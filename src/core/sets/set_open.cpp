@@ -3,8 +3,8 @@
 #include <filesystem>
 #include <system_error>
 
-#include "storage/duplicate_names.h"
-#include "storage/set_files.h"
+#include "editing/duplicate_names.h"
+#include "sets/set_files.h"
 #include "storage/tables.h"
 #include "storage/text.h"
 
