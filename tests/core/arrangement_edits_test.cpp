@@ -70,7 +70,7 @@ TEST_F(ArrangementEdits, CutThenUndoPutsTheArrangementBackAndSecondUndoDoesNothi
   EXPECT_EQ(Clipboard().item, Arr(x, 5));
   EXPECT_EQ(Code(), kUndoCut);
   EXPECT_EQ(ws.Slot(d).modified[kArrangement], 1);
-  EXPECT_EQ(ui.events, (Events{"undo 1 1", "show 1 0 5", "cell 1 0 5", "undo 1 1"}));
+  EXPECT_EQ(ui.events, (Events{"show 1 0 5", "cell 1 0 5", "undo 1 1"}));
 
   ui.events.clear();
   ASSERT_TRUE(Run(d, 5, EditAction::Undo));
@@ -161,7 +161,7 @@ TEST_F(ArrangementEdits, DeleteMovesTheFollowingArrangementsAndTheirCallersUpAnd
   e.ExpectSet(d, deleted);
   EXPECT_EQ(Clipboard().item, Arr(x, 10));
   EXPECT_EQ(Code(), kUndoDelete);
-  EXPECT_EQ(ui.events, (Events{"undo 1 1", "refresh 1 0", "undo 1 1"}));
+  EXPECT_EQ(ui.events, (Events{"refresh 1 0", "undo 1 1"}));
 
   ui.events.clear();
   ASSERT_TRUE(Run(d, 10, EditAction::Undo));
@@ -188,7 +188,7 @@ TEST_F(ArrangementEdits, DeleteOfACalledArrangementAsksFirstAndRedirectsToTheCho
   Bsq(deleted, 5).SetArrangement(29);
   e.ExpectSet(d, deleted);
   EXPECT_EQ(ui.selections, Events{"1 10 Select an Arrangement"});
-  EXPECT_EQ(ui.events, (Events{"undo 1 0", "refresh 1 0", "undo 1 1"}));
+  EXPECT_EQ(ui.events, (Events{"refresh 1 0", "undo 1 0"}));
 }
 
 TEST_F(ArrangementEdits, InsertWithAFullBankPushesTheLastIntoTheClipboardAfterTheQuestion) {
@@ -266,7 +266,7 @@ TEST_F(ArrangementEdits, PasteOverACalledSlotFollowsTheAnswer) {
   ASSERT_TRUE(Run(d, 12, EditAction::Paste));
   Bsq(pasted, 3).SetArrangement(50);
   e.ExpectSet(d, pasted);
-  EXPECT_EQ(ui.events, (Events{"undo 1 0", "cell 1 0 12", "undo 1 1"}));
+  EXPECT_EQ(ui.events, (Events{"cell 1 0 12", "undo 1 0"}));
   EXPECT_EQ(ws.Slot(d).gridTags[kArrangement], 12);
 }
 
@@ -320,9 +320,9 @@ TEST_F(PasteFromAnotherSet, MissingCallsAreRedirectedOrKeptAsTheUserAnswers) {
                    "Redirect this Arrangement to an existing Style?",
                    MsgResult::Yes);
   ui.ExpectSelection(kStyle, 49);
-  e.ExpectQuestion(TrackQuestion("DRUMS", "PRG 05"), MsgResult::Yes);
+  e.ExpectQuestion(TrackQuestion("DRUMS  ", "PRG 05"), MsgResult::Yes);
   ui.ExpectSelection(kProgram, 3);
-  e.ExpectQuestion(TrackQuestion("KBD 1", "KIT 7"), MsgResult::No);
+  e.ExpectQuestion(TrackQuestion("KBD 1  ", "KIT 7"), MsgResult::No);
   e.ExpectNotice(Duplicate("A23", "A18", "ARR 07"));
   ASSERT_TRUE(Run(dy, 10, EditAction::Paste));
 
@@ -336,11 +336,11 @@ TEST_F(PasteFromAnotherSet, MissingCallsAreRedirectedOrKeptAsTheUserAnswers) {
 
 TEST_F(PasteFromAnotherSet, CancelReturnsTheSlotToWhatItWas) {
   LoseProgram();
-  e.ExpectQuestion(TrackQuestion("DRUMS", "PRG 05"), MsgResult::Cancel);
+  e.ExpectQuestion(TrackQuestion("DRUMS  ", "PRG 05"), MsgResult::Cancel);
   ASSERT_TRUE(Run(dy, 10, EditAction::Paste));
   e.ExpectSet(dy, y);
 
-  e.ExpectQuestion(TrackQuestion("DRUMS", "PRG 05"), MsgResult::Yes);
+  e.ExpectQuestion(TrackQuestion("DRUMS  ", "PRG 05"), MsgResult::Yes);
   ui.ExpectSelection(kProgram, -1);
   ASSERT_TRUE(Run(dy, 12, EditAction::Paste));
   e.ExpectSet(dy, y);
@@ -348,11 +348,11 @@ TEST_F(PasteFromAnotherSet, CancelReturnsTheSlotToWhatItWas) {
 
 TEST_F(PasteFromAnotherSet, InsertFindsTheCallsAgainBeforeAnythingMoves) {
   LoseProgram();
-  e.ExpectQuestion(TrackQuestion("DRUMS", "PRG 05"), MsgResult::Cancel);
+  e.ExpectQuestion(TrackQuestion("DRUMS  ", "PRG 05"), MsgResult::Cancel);
   ASSERT_TRUE(Run(dy, 2, EditAction::Insert));
   e.ExpectSet(dy, y);
 
-  e.ExpectQuestion(TrackQuestion("DRUMS", "PRG 05"), MsgResult::No);
+  e.ExpectQuestion(TrackQuestion("DRUMS  ", "PRG 05"), MsgResult::No);
   e.ExpectNotice(Duplicate("A21", "A13", "ARR 07"));
   ASSERT_TRUE(Run(dy, 2, EditAction::Insert));
   SetStores inserted = Inserted(y, 2, Arr(x, 7));

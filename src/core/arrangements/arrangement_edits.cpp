@@ -4,6 +4,7 @@
 #include "arrangements/arrangement_clip.h"
 #include "arrangements/arrangement_references.h"
 #include "storage/tables.h"
+#include "editing/release_question.h"
 #include "editing/undo_state.h"
 #include "sets/workspace.h"
 
@@ -89,22 +90,28 @@ void UndoInsert(Workspace& ws) {
   CloseGap(ws, d, n);
   PasteClipToArrangement(r.undo, ws, d, kLast);
   // The inserted Arrangement leaves the Set again; the clipboard it came
-  // from is given back so that it is not lost (it may have been cut).
-  r.clipboard = r.clipboardBeforeInsert;
+  // from is given back so that it is not lost (it may have been cut),
+  // unless something has filled the clipboard since.
+  if (r.clipboard == r.clipboardAfterInsert) r.clipboard = r.clipboardBeforeInsert;
   ws.view.RefreshKind(d, kArrangement);
 }
 
 }  // namespace
 
-bool CutArrangement(Workspace& ws, int d, int n, bool skipReferenceQuestion) {
-  if (!Valid(n) || IsArrangementEmpty(ws.Stores(d).arrangements, n)) return false;
-  if (!skipReferenceQuestion && !AskRedirectArrangementReferences(ws, d, n)) return false;
+EditOutcome CutArrangement(Workspace& ws, int d, int n, bool skipReferenceQuestion) {
+  if (!Valid(n) || IsArrangementEmpty(ws.Stores(d).arrangements, n)) return {};
+  EditOutcome outcome;
+  if (!skipReferenceQuestion) {
+    const ReleaseAnswer answer = AskRedirectArrangementReferences(ws, d, n);
+    if (answer == ReleaseAnswer::Cancelled) return {};
+    outcome = OutcomeOf(answer);
+  }
   auto& r = ws.edits.arrangements;
   CopyArrangementToClip(r.clipboard, ws, d, n);
   r.undo.operation = kUndoCut;
   PasteClipToArrangement(r.empty, ws, d, n);
   ShowAndRedraw(ws, d, n);
-  return true;
+  return outcome |= kChanged;
 }
 
 void CopyArrangement(Workspace& ws, int d, int n) {
@@ -113,12 +120,18 @@ void CopyArrangement(Workspace& ws, int d, int n) {
   ClipboardRefilled(ws.edits.arrangements);
 }
 
-bool PasteArrangement(Workspace& ws, int d, int n, bool redirectFromClipSource) {
-  if (!Valid(n)) return false;
+EditOutcome PasteArrangement(Workspace& ws, int d, int n, bool redirectFromClipSource) {
+  if (!Valid(n)) return {};
   ws.Slot(d).gridTags[kArrangement] = static_cast<std::int16_t>(n);
   auto& r = ws.edits.arrangements;
-  if (r.clipboard.sourceSet == 0) return false;
-  if (!IsArrangementEmpty(ws.Stores(d).arrangements, n) && !AskRedirectArrangementReferences(ws, d, n)) return false;
+  if (r.clipboard.sourceSet == 0) return {};
+  EditOutcome outcome;
+  if (!IsArrangementEmpty(ws.Stores(d).arrangements, n)) {
+    const ReleaseAnswer answer = AskRedirectArrangementReferences(ws, d, n);
+    if (answer == ReleaseAnswer::Cancelled) return {};
+    outcome = OutcomeOf(answer);
+  }
+  const KindRecords<ArrangementClip> before = r;
   r.movedCalls.clear();
   // Callers can only follow an Arrangement of this same Set.
   if (redirectFromClipSource && r.clipboard.sourceSet == d)
@@ -128,15 +141,19 @@ bool PasteArrangement(Workspace& ws, int d, int n, bool redirectFromClipSource) 
   PasteClipToArrangement(r.clipboard, ws, d, n);
   const int source = r.clipboard.sourceSet;
   if (source != d && source != -1 && !ResolvePastedArrangementCalls(ws, source, d, n)) {
+    // The slot gets its Arrangement back and the last edit stays the one to undo.
     UndoPaste(ws);
-    return false;
+    r = before;
+    return outcome;
   }
   ws.view.RefreshItem(d, kArrangement, n);
-  return true;
+  return outcome |= kChanged;
 }
 
-bool DeleteArrangement(Workspace& ws, int d, int n) {
-  if (!Valid(n) || !AskRedirectArrangementReferences(ws, d, n)) return false;
+EditOutcome DeleteArrangement(Workspace& ws, int d, int n) {
+  if (!Valid(n)) return {};
+  const ReleaseAnswer answer = AskRedirectArrangementReferences(ws, d, n);
+  if (answer == ReleaseAnswer::Cancelled) return {};
   auto& r = ws.edits.arrangements;
   CopyArrangementToClip(r.clipboard, ws, d, n);
   CopyArrangementToClip(r.undo, ws, d, n);
@@ -144,20 +161,22 @@ bool DeleteArrangement(Workspace& ws, int d, int n) {
   PasteClipToArrangement(r.empty, ws, d, kLast);
   r.undo.operation = kUndoDelete;
   ws.view.RefreshKind(d, kArrangement);
-  return true;
+  return OutcomeOf(answer) |= kChanged;
 }
 
-bool InsertArrangement(Workspace& ws, int d, int n) {
+EditOutcome InsertArrangement(Workspace& ws, int d, int n) {
   auto& r = ws.edits.arrangements;
   // An empty clipboard holds no Arrangement to insert (a paste refuses it too).
-  if (!Valid(n) || r.clipboard.sourceSet == 0) return false;
-  if (!AskRedirectArrangementReferences(ws, d, kLast)) return false;
+  if (!Valid(n) || r.clipboard.sourceSet == 0) return {};
+  const ReleaseAnswer answer = AskRedirectArrangementReferences(ws, d, kLast);
+  if (answer == ReleaseAnswer::Cancelled) return {};
   // An Arrangement from another Set calls that Set's Style and Programs;
   // they are found again here before anything moves, so a cancel leaves
   // the bank as it was.
   ArrangementClip incoming = r.clipboard;
   const int source = incoming.sourceSet;
-  if (source != d && source != -1 && !ResolveArrangementCalls(ws, source, d, incoming.item)) return false;
+  if (source != d && source != -1 && !ResolveArrangementCalls(ws, source, d, incoming.item))
+    return OutcomeOf(answer);
   r.clipboardBeforeInsert = r.clipboard;
   CopyArrangementToClip(r.undo, ws, d, kLast);
   r.undo.sourceNumber = static_cast<std::int16_t>(n);
@@ -165,8 +184,9 @@ bool InsertArrangement(Workspace& ws, int d, int n) {
   PasteClipToArrangement(incoming, ws, d, n);
   r.undo.operation = kUndoInsert;
   r.clipboard = r.undo;
+  r.clipboardAfterInsert = r.clipboard;
   ws.view.RefreshKind(d, kArrangement);
-  return true;
+  return OutcomeOf(answer) |= kChanged;
 }
 
 void EraseArrangementBank(Workspace& ws, int d) {

@@ -21,17 +21,15 @@ std::size_t TrackEntry(int t) {
 std::int16_t ArrangementRecord::TrackProgram(int t) const {
   if (t < 0 || t >= kArrangementTracks) return -1;
   const std::size_t at = TrackEntry(t);
-  // Bit 7 of the high byte is a track flag of the instrument, not part of the number.
-  return static_cast<std::int16_t>((bytes[at + 1] & 0x7F) * 256 + bytes[at]);
+  return ReadTrackCall(bytes, at);
 }
 
 void ArrangementRecord::SetTrackProgram(int t, std::int16_t number) {
   if (t < 0 || t >= kArrangementTracks) return;
   const std::size_t at = TrackEntry(t);
-  // Writing clears the flag bit; the six track parameters stay as they are.
-  const auto n = static_cast<std::uint16_t>(number);
-  bytes[at] = static_cast<std::uint8_t>(n & 0xFF);
-  bytes[at + 1] = static_cast<std::uint8_t>(n >> 8);
+  // Only the number changes: the instrument's flag bit and the six track
+  // parameters stay as they are.
+  WriteTrackCall(bytes, at, number);
 }
 
 std::int16_t ArrangementNumber(int bank, int index) {

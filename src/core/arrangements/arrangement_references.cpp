@@ -5,7 +5,6 @@
 #include "storage/tables.h"
 #include "storage/text.h"
 #include "editing/release_question.h"
-#include "editing/undo_state.h"
 #include "sets/workspace.h"
 #include "styles/style_accessors.h"
 
@@ -27,16 +26,13 @@ int FindUserStyleByName(const StyleSetData& styles, const std::string& name) {
 
 }  // namespace
 
-bool AskRedirectArrangementReferences(Workspace& ws, int d, int n) {
-  if (ArrangementReferences(ws, d, n) == 0) {
-    SetUndoAvailable(ws, d, true);
-    return true;
-  }
+ReleaseAnswer AskRedirectArrangementReferences(Workspace& ws, int d, int n) {
+  if (ArrangementReferences(ws, d, n) == 0) return ReleaseAnswer::Kept;
   const std::string text = TrimBlanks(ArrangementName(ws.Stores(d).arrangements, n)) +
                            " Arrangement is referenced by\r\none or more Backing Sequences.\r\n"
                            "Change references to another Arrangement?";
   return AskToRedirectCallers(
-      ws, d, text, n, [&] { return ws.ui.SelectArrangement(d, n, "Select an Arrangement"); },
+      ws, text, n, [&] { return ws.ui.SelectArrangement(d, n, "Select an Arrangement"); },
       [&](int chosen) { RedirectArrangementReferences(ws, d, n, chosen); });
 }
 
@@ -86,7 +82,7 @@ bool ResolveArrangementCalls(Workspace& ws, int source, int destination, Arrange
     }
     const std::string track(kArrangementTrackNames[static_cast<std::size_t>(t)]);
     const MsgResult answer = AskYesNoCancel(
-        ws, "Track '" + TrimBlanks(track) + "' of Arrangement '" + arrangementName + "' calls Program '" +
+        ws, "Track '" + track + "' of Arrangement '" + arrangementName + "' calls Program '" +
                 TrimBlanks(programName) + "' non-existent in '" + caption + "'\r\nRedirect this track to an existing Program?");
     if (answer == MsgResult::Cancel) return false;
     if (answer == MsgResult::Yes) {

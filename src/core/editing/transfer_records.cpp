@@ -8,6 +8,7 @@ void Forget(KindRecords<Clip>& r, int d) {
   if (r.clipboard.sourceSet == d) r.clipboard.sourceSet = 0;
   if (r.undo.sourceSet == d) r.undo.sourceSet = 0;
   if (r.clipboardBeforeInsert.sourceSet == d) r.clipboardBeforeInsert.sourceSet = 0;
+  if (r.clipboardAfterInsert.sourceSet == d) r.clipboardAfterInsert.sourceSet = 0;
 }
 }  // namespace
 

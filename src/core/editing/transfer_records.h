@@ -30,6 +30,7 @@ struct ArrangementClip {
   std::int16_t sourceSet = 0;  // 0: empty
   std::int16_t sourceNumber = 0;
   ArrangementRecord item;
+  bool operator==(const ArrangementClip&) const = default;
 };
 
 struct ProgramClip {
@@ -37,7 +38,9 @@ struct ProgramClip {
   std::int16_t sourceSet = 0;
   std::int16_t sourceNumber = 0;
   ProgramRecord record;
-  DrumKitData drumKit{};  // meaningful for user indexes 64 and 65 only
+  DrumKitData drumKit{};  // meaningful when isDrumKit
+  bool isDrumKit = false;  // taken from Dr7 or Dr8 (or a drum-kit file)
+  bool operator==(const ProgramClip&) const = default;
 };
 
 template <class Record>
@@ -49,6 +52,7 @@ struct SequenceClip {
   std::array<std::int16_t, kEventTracks> trackSizes{};
   std::int16_t itemSize = 0;
   Bytes eventData;
+  bool operator==(const SequenceClip&) const = default;
 };
 using BackingSequenceClip = SequenceClip<BackingSequenceRecord>;
 using SongClip = SequenceClip<SongRecord>;
@@ -70,9 +74,11 @@ struct KindRecords {
   Clip empty;
   // What the undo record alone cannot tell: the calls that followed a moved
   // item (only they go back when the move is undone), and the clipboard an
-  // Insert used up (given back when the Insert is undone).
+  // Insert used up (given back when the Insert is undone, unless the
+  // clipboard no longer holds what the Insert left in it).
   std::vector<CallSite> movedCalls;
   Clip clipboardBeforeInsert;
+  Clip clipboardAfterInsert;
 };
 
 // The item a drag started on; document 0 when no drag is under way.

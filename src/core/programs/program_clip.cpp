@@ -22,6 +22,7 @@ void CopyProgramToClip(ProgramClip& clip, const Workspace& ws, int d, int userIn
   // A Program has no drum-kit data; clearing it keeps an earlier drum kit's
   // data from travelling with a Program pasted into a drum-kit place.
   clip.drumKit = IsDrumKit(userIndex) ? data.drumKits[Kit(userIndex)] : DrumKitData{};
+  clip.isDrumKit = IsDrumKit(userIndex);
 }
 
 int PasteClipToProgram(const ProgramClip& clip, Workspace& ws, int d, int userIndex) {

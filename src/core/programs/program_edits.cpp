@@ -6,6 +6,7 @@
 #include "programs/program_release.h"
 #include "storage/tables.h"
 #include "editing/undo_state.h"
+#include "storage/text.h"
 #include "sets/workspace.h"
 
 namespace tolvane {
@@ -43,6 +44,18 @@ void OpenGap(Workspace& ws, int d, int u) {
     RedirectProgramCalls(ws, d, UserProgramNumber(k - 1), UserProgramNumber(k));
     CopyOver(ws, d, k - 1, k);
   }
+}
+
+// A drum kit's data has a place only in Dr7 and Dr8, and a Program has no
+// such data: pasting either into the other's place would lose bytes.
+bool FitsPlace(Workspace& ws, const ProgramClip& clip, int u) {
+  const bool kitPlace = u >= kUserProgramCount;
+  if (clip.isDrumKit == kitPlace) return true;
+  const std::string name = TrimBlanks(clip.record.Name());
+  ws.ui.ShowMessage({MsgIcon::Exclamation, MsgButtons::Ok, MsgResult::Ok, "",
+                     clip.isDrumKit ? "Drum Kit '" + name + "' can only be pasted\r\ninto Dr7 or Dr8."
+                                  : "Program '" + name + "' can't be pasted\r\ninto a Drum Kit place."});
+  return false;
 }
 
 void UndoCut(Workspace& ws) {
@@ -90,22 +103,28 @@ void UndoInsert(Workspace& ws) {
   CloseGap(ws, d, u);
   PasteClipToProgram(r.undo, ws, d, kLast);
   // The inserted Program leaves the Set again; the clipboard it came from
-  // is given back so that it is not lost (it may have been cut).
-  r.clipboard = r.clipboardBeforeInsert;
+  // is given back so that it is not lost (it may have been cut), unless
+  // something has filled the clipboard since.
+  if (r.clipboard == r.clipboardAfterInsert) r.clipboard = r.clipboardBeforeInsert;
   ws.view.RefreshKind(d, kProgram);
 }
 
 }  // namespace
 
-bool CutProgram(Workspace& ws, int d, int u, bool skipReferenceQuestion) {
-  if (!UserItem(u) || IsUserProgramEmpty(ws.Stores(d).programs, u)) return false;
-  if (!skipReferenceQuestion && !ConfirmProgramRelease(ws, d, u)) return false;
+EditOutcome CutProgram(Workspace& ws, int d, int u, bool skipReferenceQuestion) {
+  if (!UserItem(u) || IsUserProgramEmpty(ws.Stores(d).programs, u)) return {};
+  EditOutcome outcome;
+  if (!skipReferenceQuestion) {
+    const ReleaseAnswer answer = ConfirmProgramRelease(ws, d, u);
+    if (answer == ReleaseAnswer::Cancelled) return {};
+    outcome = OutcomeOf(answer);
+  }
   auto& r = ws.edits.programs;
   CopyProgramToClip(r.clipboard, ws, d, u);
   r.undo.operation = kUndoCut;
   PasteClipToProgram(r.empty, ws, d, u);
   ShowAndRedraw(ws, d, u);
-  return true;
+  return outcome |= kChanged;
 }
 
 void CopyProgram(Workspace& ws, int d, int u) {
@@ -114,10 +133,15 @@ void CopyProgram(Workspace& ws, int d, int u) {
   ClipboardRefilled(ws.edits.programs);
 }
 
-bool PasteProgram(Workspace& ws, int d, int u, bool redirectFromClipSource) {
+EditOutcome PasteProgram(Workspace& ws, int d, int u, bool redirectFromClipSource) {
   auto& r = ws.edits.programs;
-  if (!UserItem(u) || r.clipboard.sourceSet == 0) return false;
-  if (!IsUserProgramEmpty(ws.Stores(d).programs, u) && !ConfirmProgramRelease(ws, d, u)) return false;
+  if (!UserItem(u) || r.clipboard.sourceSet == 0 || !FitsPlace(ws, r.clipboard, u)) return {};
+  EditOutcome outcome;
+  if (!IsUserProgramEmpty(ws.Stores(d).programs, u)) {
+    const ReleaseAnswer answer = ConfirmProgramRelease(ws, d, u);
+    if (answer == ReleaseAnswer::Cancelled) return {};
+    outcome = OutcomeOf(answer);
+  }
   r.movedCalls.clear();
   // Callers can only follow a Program of this same Set.
   if (redirectFromClipSource && r.clipboard.sourceSet == d && UserItem(r.clipboard.sourceNumber))
@@ -127,11 +151,13 @@ bool PasteProgram(Workspace& ws, int d, int u, bool redirectFromClipSource) {
   r.undo.operation = kUndoPaste;
   PasteClipToProgram(r.clipboard, ws, d, u);
   ws.view.RefreshItem(d, kProgram, UserProgramNumber(u));
-  return true;
+  return outcome |= kChanged;
 }
 
-bool DeleteProgram(Workspace& ws, int d, int u) {
-  if (!ListPlace(u) || !ConfirmProgramRelease(ws, d, u)) return false;
+EditOutcome DeleteProgram(Workspace& ws, int d, int u) {
+  if (!ListPlace(u)) return {};
+  const ReleaseAnswer answer = ConfirmProgramRelease(ws, d, u);
+  if (answer == ReleaseAnswer::Cancelled) return {};
   auto& r = ws.edits.programs;
   CopyProgramToClip(r.clipboard, ws, d, u);
   CopyProgramToClip(r.undo, ws, d, u);
@@ -139,14 +165,15 @@ bool DeleteProgram(Workspace& ws, int d, int u) {
   PasteClipToProgram(r.empty, ws, d, kLast);
   r.undo.operation = kUndoDelete;
   ws.view.RefreshKind(d, kProgram);
-  return true;
+  return OutcomeOf(answer) |= kChanged;
 }
 
-bool InsertProgram(Workspace& ws, int d, int u) {
+EditOutcome InsertProgram(Workspace& ws, int d, int u) {
   auto& r = ws.edits.programs;
   // An empty clipboard holds no Program to insert (a paste refuses it too).
-  if (!ListPlace(u) || r.clipboard.sourceSet == 0) return false;
-  if (!ConfirmProgramRelease(ws, d, kLast)) return false;
+  if (!ListPlace(u) || r.clipboard.sourceSet == 0 || !FitsPlace(ws, r.clipboard, u)) return {};
+  const ReleaseAnswer answer = ConfirmProgramRelease(ws, d, kLast);
+  if (answer == ReleaseAnswer::Cancelled) return {};
   r.clipboardBeforeInsert = r.clipboard;
   CopyProgramToClip(r.undo, ws, d, kLast);
   r.undo.sourceNumber = static_cast<std::int16_t>(u);
@@ -154,8 +181,9 @@ bool InsertProgram(Workspace& ws, int d, int u) {
   PasteClipToProgram(r.clipboard, ws, d, u);
   r.undo.operation = kUndoInsert;
   r.clipboard = r.undo;
+  r.clipboardAfterInsert = r.clipboard;
   ws.view.RefreshKind(d, kProgram);
-  return true;
+  return OutcomeOf(answer) |= kChanged;
 }
 
 void EraseProgramBank(Workspace& ws, int d, int bank) {

@@ -4,24 +4,20 @@
 #include "programs/program_numbers.h"
 #include "storage/text.h"
 #include "editing/release_question.h"
-#include "editing/undo_state.h"
 #include "sets/workspace.h"
 
 namespace tolvane {
 
-bool ConfirmProgramRelease(Workspace& ws, int d, int u) {
+ReleaseAnswer ConfirmProgramRelease(Workspace& ws, int d, int u) {
   const int p = UserProgramNumber(u);
   // No number, no callers: a track whose reference decodes to nothing must
   // not count as calling it.
-  if (p < 0 || FindProgramCallers(ws, d, p) == 0) {
-    SetUndoAvailable(ws, d, true);
-    return true;
-  }
+  if (p < 0 || FindProgramCallers(ws, d, p) == 0) return ReleaseAnswer::Kept;
   const std::string text = "Program '" + TrimBlanks(UserProgramName(ws.Stores(d).programs, u)) +
                            "' is referenced by one or more\r\nArrangements, Styles, Backing Sequences, etc.\r\n\r\n"
                            "Redirect them to another Program?";
   return AskToRedirectCallers(
-      ws, d, text, p, [&] { return ws.ui.SelectProgram(d, p, "Select a Program "); },
+      ws, text, p, [&] { return ws.ui.SelectProgram(d, p, "Select a Program "); },
       [&](int q) { RedirectProgramCalls(ws, d, p, q); });
 }
 

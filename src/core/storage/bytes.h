@@ -28,6 +28,18 @@ inline void PutI16(std::span<std::uint8_t> b, std::size_t off, std::int16_t v) {
   PutU16(b, off, static_cast<std::uint16_t>(v));
 }
 
+// A program call in a track table: the number low byte first, where bit 7 of
+// the high byte is a flag of the instrument's and not part of the number.
+inline std::int16_t ReadTrackCall(std::span<const std::uint8_t> b, std::size_t off) {
+  return static_cast<std::int16_t>((b[off + 1] & 0x7F) * 256 + b[off]);
+}
+// Writes the number and keeps the flag bit as it is.
+inline void WriteTrackCall(std::span<std::uint8_t> b, std::size_t off, std::int16_t number) {
+  const auto n = static_cast<std::uint16_t>(number);
+  b[off] = static_cast<std::uint8_t>(n & 0xFF);
+  b[off + 1] = static_cast<std::uint8_t>(((n >> 8) & 0x7F) | (b[off + 1] & 0x80));
+}
+
 // A fixed-width 8-bit text field as stored (Windows-1252, blank padded).
 inline std::string GetText(std::span<const std::uint8_t> b, std::size_t off, std::size_t len) {
   return std::string(reinterpret_cast<const char*>(b.data() + off), len);

@@ -50,6 +50,7 @@ struct StyleClip {
   std::int32_t size = 0;
   StyleHeader header;
   Bytes data;
+  bool operator==(const StyleClip&) const = default;
 };
 
 bool DecodeStyleFile(std::span<const std::uint8_t> file, StyleSetData& data);

@@ -14,17 +14,15 @@ std::size_t TrackEntry(int t) { return kStyleTrackTableOffset + kTrackEntrySize 
 std::int16_t StyleHeader::TrackProgram(int t) const {
   if (!IsStyleTrack(t)) return -1;
   const std::size_t at = TrackEntry(t);
-  // Bit 7 of the high byte is used by the instrument for something else.
-  return static_cast<std::int16_t>((bytes[at + 1] & 0x7F) * 256 + bytes[at]);
+  return ReadTrackCall(bytes, at);
 }
 
 void StyleHeader::SetTrackProgram(int t, std::int16_t number) {
   if (!IsStyleTrack(t)) return;
   const std::size_t at = TrackEntry(t);
-  const auto n = static_cast<std::uint16_t>(number);
-  bytes[at] = static_cast<std::uint8_t>(n % 256);
-  bytes[at + 1] = static_cast<std::uint8_t>(n / 256);
-  // Bytes 2 and 3 of the entry belong to the track and stay as they are.
+  // Only the number changes: the instrument's flag bit and bytes 2 and 3 of
+  // the entry belong to the track and stay as they are.
+  WriteTrackCall(bytes, at, number);
 }
 
 }  // namespace tolvane
