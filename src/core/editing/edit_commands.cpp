@@ -2,6 +2,8 @@
 
 #include "editing/kind_edits.h"
 #include "editing/undo_state.h"
+#include "istyle/istyle_imports.h"
+#include "sets/kind_import.h"
 #include "sets/workspace.h"
 #include "storage/tables.h"
 
@@ -63,6 +65,11 @@ void ClearUndoRecord(Workspace& ws, int kind) {
 
 bool DispatchEditCommand(Workspace& ws, int d, int tab, int item, EditAction command) {
   if (!ws.InUse(d)) return false;
+  if (command == EditAction::Import) {
+    if (tab < kArrangement || tab >= kSetFileKinds) return false;
+    if (ImportWholeKind(ws, d, tab).changed) SetUndoAvailable(ws, d, false);
+    return true;
+  }
   const KindEdits* edits = EditsOfKind(tab);
   if (!edits) return false;
   const int u = edits->UserIndex(item);
@@ -76,6 +83,10 @@ bool DispatchEditCommand(Workspace& ws, int d, int tab, int item, EditAction com
     case EditAction::Paste: FollowOutcome(ws, d, edits->Paste(ws, d, u)); return true;
     case EditAction::Delete: FollowOutcome(ws, d, edits->Delete(ws, d, u)); return true;
     case EditAction::Insert: FollowOutcome(ws, d, edits->Insert(ws, d, u)); return true;
+    case EditAction::PasteFromIStyle:
+      if (tab > kProgram) return false;
+      FollowOutcome(ws, d, ImportItemFromIStyle(ws, d, tab, u));
+      return true;
     case EditAction::EraseBank:
       if (u < 0 || !ConfirmEraseBank(ws)) return true;
       if (edits->EraseBank(ws, d, item).changed) {
