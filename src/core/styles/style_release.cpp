@@ -9,7 +9,9 @@ namespace tolvane {
 
 ReleaseAnswer ConfirmStyleRelease(Workspace& ws, int d, int u) {
   const int s = UserStyleNumber(u);
-  if (s < 0 || FindStyleCallers(ws, d, s) == 0) return ReleaseAnswer::Kept;
+  // A Style of a Block the file lacks holds nothing to release.
+  if (s < 0 || ws.Stores(d).styles.present[static_cast<std::size_t>(u)] == 0 || FindStyleCallers(ws, d, s) == 0)
+    return ReleaseAnswer::Kept;
   const std::string text = TrimBlanks(UserStyleName(ws.Stores(d).styles, u)) +
                            " Style is referenced by one\r\nor more Arrangements or Backing Sequences.\r\n"
                            "Change references to another Style?";

@@ -31,7 +31,9 @@ TrackAnswer AskForTrack(Workspace& ws, int destination, const std::string& track
 
 bool TranslateStyleProgramCalls(Workspace& ws, int source, int destination, int u) {
   // Without its source Set a Style's calls cannot be looked up by name.
-  if (!ws.InUse(source) || !ws.InUse(destination) || UserStyleNumber(u) < 0) return true;
+  if (!ws.InUse(source) || !ws.InUse(destination) || UserStyleNumber(u) < 0 ||
+      ws.Stores(destination).styles.present[static_cast<std::size_t>(u)] == 0)
+    return true;
   const ProgramSetData& from = ws.Stores(source).programs;
   const ProgramSetData& to = ws.Stores(destination).programs;
   StyleHeader& header = ws.Stores(destination).styles.headers[static_cast<std::size_t>(u)];
