@@ -10,7 +10,6 @@
 #include "editing/drag_drop.h"
 #include "editing/duplicate_names.h"
 #include "editing/edit_commands.h"
-#include "storage/tables.h"
 #include "storage/text.h"
 #include "styles/style_accessors.h"
 #include "styles/style_calls.h"
@@ -47,10 +46,7 @@ class StyleEdits : public ::testing::Test {
       }
     Reload();
   }
-  void Reload() {
-    ws.Stores(d) = x, ws.Stores(dy) = y, ws.Slot(dy).modified = {};
-    ui.events.clear();
-  }
+  void Reload() { ws.Stores(d) = x, ws.Stores(dy) = y, ws.Slot(dy).modified = {}, ui.events.clear(); }
   bool Run(int set, int number, EditAction command) { return DispatchEditCommand(ws, set, kStyle, number, command); }
   DropResult Drag(int sd, int s, int td, int t) {
     return BeginDrag(ws, sd, kStyle, s) ? DropItem(ws, ws.edits.drag, td, kStyle, t) : DropResult::Ignored;
