@@ -48,6 +48,7 @@ void FollowOutcome(Workspace& ws, int d, const EditOutcome& outcome) {
 const KindEdits* EditsOfKind(int kind) {
   switch (kind) {
     case kArrangement: return &ArrangementEdits();
+    case kStyle: return &StyleEdits();
     case kProgram: return &ProgramEdits();
     default: return nullptr;
   }
