@@ -18,6 +18,12 @@ class BankGrid : public QTableWidget {
   void SetCellSize(int columnWidth, int rowHeight);
   // The grid's size for `rows` rows, every cell visible.
   QSize SizeForRows(int rows) const;
+  // Shows `rows` rows. A fixed grid is as high as its rows; a flexible one
+  // may be lower, down to a few rows, and then scrolls, its columns sharing
+  // the width left beside the scroll bar: a window that must fit a small
+  // screen or share it with others keeps every control in sight.
+  void SetRows(int rows, bool flexible);
+  QSize sizeHint() const override;
 
   // Redrawing is off between BeginFill and EndFill.
   void BeginFill(int rows, const QColor& background);
@@ -29,8 +35,6 @@ class BankGrid : public QTableWidget {
 
   // Lets items of data kind `kind` be dragged from this grid and dropped on it.
   void EnableItemDrags(int kind);
-  // The mime type of a dragged item; its data is the kind as one byte.
-  static const char* const kItemMimeType;
 
   QString CellText(int row, int column) const;
   QColor CellColour(int row, int column) const;
@@ -41,8 +45,9 @@ class BankGrid : public QTableWidget {
   void cellChosen(int row, int column);
   // A left-button drag has started from a cell.
   void dragStarted(int row, int column);
-  // An item of this grid's kind was dropped on a cell.
-  void itemDropped(int row, int column);
+  // An item of this grid's kind, dragged in this process from item
+  // `sourceItem` of Set `sourceDocument`, was dropped on a cell.
+  void itemDropped(int row, int column, int sourceDocument, int sourceItem);
   // The right button was pressed; the current cell is already under the pointer.
   void contextMenuWanted(const QPoint& globalPos);
 
@@ -58,6 +63,7 @@ class BankGrid : public QTableWidget {
   int rowHeightPx_ = 0;
   bool quiet_ = false;
   int itemKind_ = -1;     // -1: no drags
+  QSize fullSize_;        // every row shown
   QPoint pressPos_;
   bool pressed_ = false;  // the left button is down and no drag started yet
 };
