@@ -31,10 +31,6 @@ class Imports : public ::testing::Test {
     ui.events.clear();
     ASSERT_TRUE(DispatchEditCommand(ws, set, tab, item, command));
   }
-  std::string Dialog(std::size_t i) const {
-    const FileDialogRequest& r = ui.fileDialogs[i];
-    return r.title + "|" + r.filters[0].name + "|" + r.filters[0].pattern + "|" + r.initialName;
-  }
 
   EditWorkspace e;
   ScriptedUi& ui = e.ui;
@@ -58,7 +54,7 @@ TEST_F(Imports, AWholeKindIsReplacedAndCallsKeepTheirNumbers) {
     EXPECT_EQ(UndoCodeOf(ws, k), kUndoNothing);
     EXPECT_EQ(ui.events, (Events{"refresh 1 " + std::to_string(k), "undo 1 0"}));
   }
-  EXPECT_EQ(Dialog(1), "Import all Program from...|Program|*.PCG|*.PCG");
+  EXPECT_EQ(ui.fileDialogs[1].title + ui.fileDialogs[1].initialName, "Import all Program from...*.PCG");
 }
 
 TEST_F(Imports, GlobalDataAreSavedWithThePrograms) {
@@ -118,35 +114,35 @@ TEST_F(Imports, AnIStyleArrangementIsPastedAsStoredAfterTheReferenceQuestion) {
   e.ExpectSet(d, x);
   const ArrangementClip& clip = ws.edits.arrangements.clipboard;
   EXPECT_TRUE(clip.sourceSet == -1 && clip.sourceNumber == -1 && clip.item == loaded);
-  EXPECT_EQ(Dialog(0), "Load one Arrangement from .IAF file...|IAF|*.IAF|*.IAF");
+  EXPECT_EQ(ui.fileDialogs[0].title + ui.fileDialogs[0].filters[0].name, "Load one Arrangement from .IAF file...IAF");
 }
 
 TEST_F(Imports, ExportThenImportGivesTheSameItemBack) {
-  SetStores y = EditSet(22);
-  const int dy = e.Add(y, "SETY");
-  ws.prefs.warnDupl = 0;  // both Sets have the same names
-  Arr(y, 9) = Arr(x, 3);
-  Prg(y, 10) = Prg(x, 5);
-  Prg(y, 65) = Prg(x, 64);
-  y.programs.drumKits[1] = x.programs.drumKits[0];
+  Bytes tooLong{'K', 'O', 'R', 'G', 0x39};
+  tooLong.resize(5 + 62 + 60801);  // a data part over one Block's 60800 bytes
+  WriteFileBytes(dir + "/LONG.ISF", tooLong);
+  Run(EditAction::PasteFromIStyle, d, kStyle, 49, "/LONG.ISF", {"Error getting Style data.\r\n"});
   const struct {
     bool (*save)(Workspace&, int, int);
-    int kind, from, to;
+    int kind, from, cell;
     std::string file;
     std::size_t size;
   } cases[] = {
-      {ExportArrangementToIStyle, kArrangement, 3, 9, "/A.IAF", 136},
-      {ExportProgramToIStyle, kProgram, 5, 330, "/P.IPF", 169},
-      {ExportProgramToIStyle, kProgram, 64, 519, "/K.IDK", 1009},
+      {ExportArrangementToIStyle, kArrangement, 3, 3, "/A.IAF", 136},
+      {ExportProgramToIStyle, kProgram, 5, 325, "/P.IPF", 169},
+      {ExportProgramToIStyle, kProgram, 64, 518, "/K.IDK", 1009},
+      {ExportStyleToIStyle, kStyle, 1, 49, "/S.ISF", 5 + static_cast<std::size_t>(x.styles.sizes[1])},
   };
+  // Each item is saved, cut, and loaded back into its empty place.
   for (const auto& c : cases) {
     ui.ExpectFileDialog(dir + c.file.substr(0, 2));  // the extension is added
     ASSERT_TRUE(c.save(ws, d, c.from));
     EXPECT_EQ(ReadFileBytes(dir + c.file).size(), c.size);
-    Run(EditAction::PasteFromIStyle, dy, c.kind, c.to, c.file);
+    ASSERT_TRUE(DispatchEditCommand(ws, d, c.kind, c.cell, EditAction::Cut));
+    Run(EditAction::PasteFromIStyle, d, c.kind, c.cell, c.file);
   }
-  e.ExpectSet(dy, y);
-  EXPECT_TRUE(ui.messages.empty());
+  e.ExpectSet(d, x);
+  EXPECT_EQ(ui.messages.size(), 1u);
 }
 
 TEST_F(Imports, AFailedExportLeavesTheFileAsItWas) {

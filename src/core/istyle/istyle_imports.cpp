@@ -12,6 +12,8 @@
 #include "sets/set_files.h"
 #include "storage/tables.h"
 #include "storage/text.h"
+#include "styles/style_accessors.h"
+#include "styles/style_edits.h"
 
 namespace tolvane {
 
@@ -75,6 +77,12 @@ EditOutcome ImportArrangementFromIStyle(Workspace& ws, int d, int n) {
                       [&] { return PasteArrangement(ws, d, n, false); }, CheckArrangementDuplicateNames);
 }
 
+EditOutcome ImportStyleFromIStyle(Workspace& ws, int d, int u) {
+  if (UserStyleNumber(u) < 0) return {};
+  return LoadAndPaste(ws, d, kIStyleStyle, kStyle, ws.edits.styles, DecodeIStyleStyle,
+                      [&] { return PasteStyle(ws, d, u, false); }, CheckStyleDuplicateNames);
+}
+
 EditOutcome ImportProgramFromIStyle(Workspace& ws, int d, int u) {
   if (u < 0 || u >= kUserItemCount) return {};
   const bool drumKit = u >= kUserProgramCount;
@@ -86,6 +94,7 @@ EditOutcome ImportProgramFromIStyle(Workspace& ws, int d, int u) {
 EditOutcome ImportItemFromIStyle(Workspace& ws, int d, int kind, int u) {
   switch (kind) {
     case kArrangement: return ImportArrangementFromIStyle(ws, d, u);
+    case kStyle: return ImportStyleFromIStyle(ws, d, u);
     case kProgram: return ImportProgramFromIStyle(ws, d, u);
     default: return {};
   }

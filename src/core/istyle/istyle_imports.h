@@ -16,6 +16,9 @@ class Workspace;
 // kind's duplicate-name check runs. Cancelling the dialog ends silently; a
 // file that cannot be read shows "Error getting " + the kind's name + " data."
 EditOutcome ImportArrangementFromIStyle(Workspace& ws, int d, int n);
+// An ".ISF" whose data part is longer than a Block's event memory (60800
+// bytes) is refused as unreadable.
+EditOutcome ImportStyleFromIStyle(Workspace& ws, int d, int u);
 EditOutcome ImportProgramFromIStyle(Workspace& ws, int d, int u);
 
 // The routine of kind 0 to 2 for its user item u; nothing for another kind.
