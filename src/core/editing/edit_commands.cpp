@@ -48,6 +48,8 @@ const KindEdits* EditsOfKind(int kind) {
   switch (kind) {
     case kArrangement: return &ArrangementEdits();
     case kProgram: return &ProgramEdits();
+    case kBackingSequence: return &BackingSequenceEdits();
+    case kSong: return &SongEdits();
     default: return nullptr;
   }
 }

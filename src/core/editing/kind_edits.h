@@ -48,5 +48,7 @@ const KindEdits* EditsOfKind(int kind);
 
 const KindEdits& ArrangementEdits();
 const KindEdits& ProgramEdits();
+const KindEdits& BackingSequenceEdits();
+const KindEdits& SongEdits();
 
 }  // namespace tolvane
