@@ -1,0 +1,240 @@
+// What every edit tells the window: a refused, cancelled or empty edit leaves
+// the Set, the undo record and the Undo entry as they were; an edit offers
+// Undo only when no caller was redirected; Undo gives the Set back byte for
+// byte, flag bits of the track calls included.
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "edit_sets.h"
+#include "editing/drag_drop.h"
+#include "editing/edit_commands.h"
+#include "storage/tables.h"
+#include "storage/text.h"
+
+namespace tolvane::test {
+namespace {
+
+constexpr int kDr7 = 518, kDr8 = 519, kD11 = 320;
+
+struct Scene {
+  bool Edit(int kind, int item, EditAction command) { return DispatchEditCommand(ws, d, kind, item, command); }
+  // The last switch of the Undo entry, or "" when it was not touched.
+  std::string LastUndoEvent() const {
+    for (auto it = ui.events.rbegin(); it != ui.events.rend(); ++it)
+      if (it->rfind("undo ", 0) == 0) return *it;
+    return "";
+  }
+  void Reload() { ws.Stores(d) = x; }
+
+  EditWorkspace e;
+  ScriptedUi& ui = e.ui;
+  Workspace& ws = e.ws;
+  SetStores x = EditSet(21);
+  const int d = e.Add(x, "SETX");
+};
+
+class EditContract : public ::testing::Test, protected Scene {};
+
+struct UndoCase {
+  const char* name;
+  int kind;
+  int item;
+  EditAction command;
+  std::function<void(Scene&)> prepare;
+  bool changes;
+  const char* undoEvent;
+};
+
+std::string ReleaseArr(int n) { return ArrangementReferenceQuestion("ARR " + std::to_string(n)); }
+void CopyFirst(EditWorkspace& e, int kind, int item) {
+  ASSERT_TRUE(DispatchEditCommand(e.ws, 1, kind, item, EditAction::Copy));
+}
+
+const UndoCase kUndoCases[] = {
+    {"cut of an empty cell", kArrangement, 5, EditAction::Cut,
+     [](Scene& s) { Arr(s.x, 5).SetName(kBlankName); }, false, ""},
+    {"paste of a clipboard never filled", kArrangement, 5, EditAction::Paste, nullptr, false, ""},
+    {"paste over a called slot, cancelled", kArrangement, 12, EditAction::Paste,
+     [](Scene& s) {
+       auto& x = s.x;
+       auto& e = s.e;
+       Bsq(x, 0).SetArrangement(12);
+       e.ws.Stores(1) = x;
+       CopyFirst(e, kArrangement, 30);
+       e.ExpectQuestion(ReleaseArr(12), MsgResult::Cancel);
+     },
+     false, "undo 1 0"},
+    {"cut of a called Arrangement redirected", kArrangement, 12, EditAction::Cut,
+     [](Scene& s) {
+       auto& x = s.x;
+       auto& e = s.e;
+       Bsq(x, 0).SetArrangement(12);
+       e.ExpectQuestion(ReleaseArr(12), MsgResult::Yes);
+       e.ui.ExpectSelection(kArrangement, 20);
+     },
+     true, "undo 1 0"},
+    {"cut of a called Arrangement kept", kArrangement, 12, EditAction::Cut,
+     [](Scene& s) {
+       auto& x = s.x;
+       auto& e = s.e;
+       Bsq(x, 0).SetArrangement(12);
+       e.ExpectQuestion(ReleaseArr(12), MsgResult::No);
+     },
+     true, "undo 1 1"},
+    {"insert with A88 called, cancelled", kArrangement, 3, EditAction::Insert,
+     [](Scene& s) {
+       auto& x = s.x;
+       auto& e = s.e;
+       Bsq(x, 4).SetArrangement(63);
+       e.ws.Stores(1) = x;
+       CopyFirst(e, kArrangement, 30);
+       e.ExpectQuestion(ReleaseArr(63), MsgResult::Cancel);
+     },
+     false, "undo 1 0"},
+    {"insert with A88 called, redirected", kArrangement, 3, EditAction::Insert,
+     [](Scene& s) {
+       auto& x = s.x;
+       auto& e = s.e;
+       Bsq(x, 4).SetArrangement(63);
+       e.ws.Stores(1) = x;
+       CopyFirst(e, kArrangement, 30);
+       e.ExpectQuestion(ReleaseArr(63), MsgResult::Yes);
+       e.ui.ExpectSelection(kArrangement, 5);
+       e.ExpectNotice(DuplicateNotice("Arrangement", "A48", "A14", "ARR 30"));
+     },
+     true, "undo 1 0"},
+    {"delete on a drum kit", kProgram, kDr7, EditAction::Delete, nullptr, false, ""},
+    {"insert on a drum kit", kProgram, kDr7, EditAction::Insert,
+     [](Scene& s) { CopyFirst(s.e, kProgram, kD11 + 4); }, false, "undo 1 0"},
+    {"paste over a called Program, cancelled", kProgram, kD11 + 1, EditAction::Paste,
+     [](Scene& s) {
+       auto& x = s.x;
+       auto& e = s.e;
+       Arr(x, 2).SetTrackProgram(3, kD11 + 1);
+       e.ws.Stores(1) = x;
+       CopyFirst(e, kProgram, kD11 + 9);
+       e.ExpectQuestion(ProgramReleaseQuestion("PRG 01"), MsgResult::Cancel);
+     },
+     false, "undo 1 0"},
+    {"delete of a called Program, kept", kProgram, kD11, EditAction::Delete,
+     [](Scene& s) {
+       auto& x = s.x;
+       auto& e = s.e;
+       Bsq(x, 1).SetTrackProgram(2, kD11);
+       e.ExpectQuestion(ProgramReleaseQuestion("PRG 00"), MsgResult::No);
+     },
+     true, "undo 1 1"},
+    {"insert with D88 called, cancelled", kProgram, kD11, EditAction::Insert,
+     [](Scene& s) {
+       auto& x = s.x;
+       auto& e = s.e;
+       Song(x, 2).SetTrackProgram(7, kD11 + 63);
+       e.ws.Stores(1) = x;
+       CopyFirst(e, kProgram, kD11 + 9);
+       e.ExpectQuestion(ProgramReleaseQuestion("PRG 63"), MsgResult::Cancel);
+     },
+     false, "undo 1 0"},
+    {"drum kit onto a Program place", kProgram, kD11, EditAction::Paste,
+     [](Scene& s) {
+       auto& e = s.e;
+       CopyFirst(e, kProgram, kDr7);
+       e.ExpectNotice("Drum Kit 'KIT 7' can only be pasted\r\ninto Dr7 or Dr8.");
+     },
+     false, "undo 1 0"},
+    {"Program onto a drum-kit place", kProgram, kDr8, EditAction::Paste,
+     [](Scene& s) {
+       auto& e = s.e;
+       CopyFirst(e, kProgram, kD11 + 2);
+       e.ExpectNotice("Program 'PRG 02' can't be pasted\r\ninto a Drum Kit place.");
+     },
+     false, "undo 1 0"},
+};
+
+TEST_F(EditContract, UndoIsOfferedOnlyAfterAChangeWithoutARedirection) {
+  for (const UndoCase& c : kUndoCases) {
+    SCOPED_TRACE(c.name);
+    Scene f;
+    if (c.prepare) c.prepare(f);
+    f.Reload();
+    const SetStores before = f.ws.Stores(f.d);
+    const int code = UndoCodeOf(f.ws, c.kind);
+    const auto undoRecord = f.ws.edits.programs.undo;
+    ASSERT_TRUE(f.Edit(c.kind, c.item, c.command));
+    EXPECT_EQ(f.LastUndoEvent(), c.undoEvent);
+    if (c.changes) continue;
+    f.e.ExpectSet(f.d, before);
+    EXPECT_EQ(UndoCodeOf(f.ws, c.kind), code);
+    EXPECT_TRUE(f.ws.edits.programs.undo == undoRecord);
+  }
+}
+
+TEST_F(EditContract, EraseBankForgetsTheLastEditOfItsKind) {
+  for (int kind : {kArrangement, kProgram}) {
+    const int item = kind == kArrangement ? 5 : kD11 + 5;
+    ASSERT_TRUE(Edit(kind, item, EditAction::Cut));
+    ui.ExpectMessage("Bank Erasing can't be undone\r\nContinue?", MsgResult::Ok);
+    ASSERT_TRUE(Edit(kind, item, EditAction::EraseBank));
+    const SetStores erased = ws.Stores(d);
+    ASSERT_TRUE(Edit(kind, item, EditAction::Undo));
+    e.ExpectSet(d, erased);
+  }
+}
+
+TEST_F(EditContract, UndoOfAnInsertKeepsAClipboardFilledSince) {
+  ASSERT_TRUE(Edit(kArrangement, 9, EditAction::Cut));
+  ASSERT_TRUE(Edit(kArrangement, 2, EditAction::Insert));
+  ASSERT_TRUE(Edit(kArrangement, 40, EditAction::Copy));
+  ASSERT_TRUE(Edit(kArrangement, 2, EditAction::Undo));
+  EXPECT_EQ(ws.edits.arrangements.clipboard.item, Arr(x, 39));  // A48 after the Insert
+}
+
+TEST_F(EditContract, ProgramUndoWhoseSetWasClosedChangesNoOpenSet) {
+  const int dy = e.Add(EditSet(22), "SETY");
+  ASSERT_TRUE(Edit(kProgram, kD11 + 3, EditAction::Cut));
+  e.Close(d);
+  const SetStores y = ws.Stores(dy);
+  ASSERT_TRUE(DispatchEditCommand(ws, dy, kProgram, kD11, EditAction::Undo));
+  e.ExpectSet(dy, y);
+}
+
+TEST_F(EditContract, DrumKitDroppedOnAProgramPlaceIsRefused) {
+  e.ExpectNotice("Drum Kit 'KIT 8' can only be pasted\r\ninto Dr7 or Dr8.");
+  ASSERT_TRUE(BeginDrag(ws, d, kProgram, kDr8));
+  EXPECT_EQ(DropItem(ws, ws.edits.drag, d, kProgram, kD11 + 7), DropResult::Ignored);
+  e.ExpectSet(d, x);
+}
+
+// Calls that carry the instrument's flag bit in their high byte go through a
+// Delete or Insert and its Undo unchanged but for the number.
+TEST_F(EditContract, ShiftedCallsKeepTheirFlagBitAndUndoGivesEveryByteBack) {
+  ws.prefs.warnDupl = 0;
+  for (std::uint32_t seed = 1; seed <= 6; ++seed) {
+    SCOPED_TRACE(seed);
+    Rng rng(seed);
+    SetStores s = EditSet(100 + seed);
+    // Calls to D21 to D77 only: deleting or inserting at D16 asks nothing.
+    auto call = [&] { return static_cast<std::int16_t>(kD11 + rng.Int(10, 50)); };
+    for (int a = 0; a < kArrangementCount; ++a) {
+      Arr(s, a).bytes[kArrangementTrackTableOffset + 8 * static_cast<std::size_t>(a % 8) + 1] |= 0x80;
+      Arr(s, a).SetTrackProgram(a % 8, call());
+    }
+    for (std::size_t i = 0; i < 8; ++i) {
+      s.styles.headers[i].bytes[kStyleTrackTableOffset + 4 * (i % 6) + 1] |= 0x80;
+      s.styles.headers[i].SetTrackProgram(static_cast<int>(i % 6), call());
+    }
+    ws.Stores(d) = s;
+    ASSERT_TRUE(Edit(kProgram, kD11 + 5, EditAction::Delete));
+    EXPECT_EQ(Arr(ws.Stores(d), 9).TrackProgram(1), Arr(s, 9).TrackProgram(1) - 1);
+    ASSERT_TRUE(Edit(kProgram, kD11 + 5, EditAction::Undo));
+    e.ExpectSet(d, s);
+    ASSERT_TRUE(Edit(kProgram, kD11, EditAction::Copy));
+    ASSERT_TRUE(Edit(kProgram, kD11 + 5, EditAction::Insert));
+    ASSERT_TRUE(Edit(kProgram, kD11 + 5, EditAction::Undo));
+    e.ExpectSet(d, s);
+  }
+}
+
+}  // namespace
+}  // namespace tolvane::test
