@@ -6,16 +6,15 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
-#include <QFile>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMessageBox>
-#include <QTemporaryDir>
 
 #include <cstdio>
 
 #include "app_harness.h"
+#include "smallest_screen.h"
 #include "dialogs/select_item_dialog.h"
 #include "document/document_window.h"
 #include "document/document_windows.h"
@@ -49,22 +48,10 @@ void SaveShown(QWidget& dialog, const QString& name) {
   dialog.hide();
 }
 
-// An offscreen screen of the smallest size the editor is made for.
-void UseSmallestScreen() {
-  if (qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) return;
-  static QTemporaryDir dir;
-  const QString config = dir.path() + "/screen.json";
-  QFile file(config);
-  if (file.open(QIODevice::WriteOnly))
-    file.write(R"({"screens": [{"name": "S", "x": 0, "y": 0, "width": 800, "height": 600, "logicalDpi": 96}]})");
-  file.close();
-  qputenv("QT_QPA_PLATFORM", ("offscreen:configfile=" + config).toLocal8Bit());
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
-  UseSmallestScreen();
+  tolvane::test::UseSmallestScreen();
   QApplication app(argc, argv);
   QApplication::setQuitOnLastWindowClosed(false);
   tolvane::InstallFontSubstitutes();
