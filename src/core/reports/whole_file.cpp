@@ -1,0 +1,47 @@
+#include "reports/whole_file.h"
+
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <system_error>
+
+namespace fs = std::filesystem;
+
+namespace tolvane {
+
+namespace {
+
+bool IsReadOnlyFile(const fs::path& path) {
+  std::error_code ec;
+  const fs::file_status status = fs::status(path, ec);
+  if (ec || !fs::exists(status)) return false;
+  return !fs::is_regular_file(status) || (status.permissions() & fs::perms::owner_write) == fs::perms::none;
+}
+
+}  // namespace
+
+bool WriteFileWhole(const std::string& path, std::string_view bytes) {
+  const fs::path destination(path);
+  if (destination.filename().empty() || IsReadOnlyFile(destination)) return false;
+  fs::path beside = destination;
+  beside.replace_filename("." + destination.filename().string() + ".tolvane-" + std::to_string(::getpid()));
+  std::error_code ec;
+  {
+    std::ofstream out(beside, std::ios::binary | std::ios::trunc);
+    if (!out) return false;
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    out.close();
+    if (out.fail()) {
+      fs::remove(beside, ec);
+      return false;
+    }
+  }
+  fs::rename(beside, destination, ec);
+  if (!ec) return true;
+  std::error_code ignore;
+  fs::remove(beside, ignore);
+  return false;
+}
+
+}  // namespace tolvane
