@@ -12,18 +12,25 @@ namespace tolvane {
 
 namespace {
 
-bool IsReadOnlyFile(const fs::path& path) {
+bool WriteBitMissing(const fs::file_status& status) {
+  return (status.permissions() & fs::perms::owner_write) == fs::perms::none;
+}
+
+// A file or folder marked read-only is left alone, whoever runs the program.
+bool MayReplace(const fs::path& path) {
   std::error_code ec;
-  const fs::file_status status = fs::status(path, ec);
-  if (ec || !fs::exists(status)) return false;
-  return !fs::is_regular_file(status) || (status.permissions() & fs::perms::owner_write) == fs::perms::none;
+  const fs::file_status folder = fs::status(path.has_parent_path() ? path.parent_path() : fs::path("."), ec);
+  if (ec || !fs::is_directory(folder) || WriteBitMissing(folder)) return false;
+  const fs::file_status file = fs::status(path, ec);
+  if (ec || !fs::exists(file)) return true;
+  return fs::is_regular_file(file) && !WriteBitMissing(file);
 }
 
 }  // namespace
 
 bool WriteFileWhole(const std::string& path, std::string_view bytes) {
   const fs::path destination(path);
-  if (destination.filename().empty() || IsReadOnlyFile(destination)) return false;
+  if (destination.filename().empty() || !MayReplace(destination)) return false;
   fs::path beside = destination;
   beside.replace_filename("." + destination.filename().string() + ".tolvane-" + std::to_string(::getpid()));
   std::error_code ec;

@@ -7,8 +7,8 @@
 namespace tolvane {
 
 // Writes bytes to a new file beside path and renames it over path, so that
-// a failed write leaves whatever was at path as it was. A read-only file at
-// path is not replaced. False when anything fails.
+// a failed write leaves whatever was at path as it was. Nothing is written
+// when the file or its folder is marked read-only. False when anything fails.
 bool WriteFileWhole(const std::string& path, std::string_view bytes);
 
 }  // namespace tolvane
