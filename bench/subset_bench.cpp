@@ -69,13 +69,12 @@ void BM_SubsetOf1000Sets(benchmark::State& state) {
 
 void BM_ReadPlain1000Sets(benchmark::State& state) {
   Collection& c = Shared();
-  Bytes bytes;
   for (auto _ : state) {
     for (const std::string& set : c.sets) {
       for (int k = 0; k < kSetFileKinds; ++k) {
         const std::string path = set + KindExtension(k);
         std::ifstream in(path, std::ios::binary);
-        bytes.resize(static_cast<std::size_t>(fs::file_size(path)));
+        Bytes bytes(static_cast<std::size_t>(fs::file_size(path)));
         in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
         benchmark::DoNotOptimize(bytes.data());
       }
