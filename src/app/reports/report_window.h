@@ -22,7 +22,6 @@ class ReportWindow : public QDialog {
   ReportWindow(Workspace& ws, int d, std::string text, QWidget* parent = nullptr);
 
   const std::string& Text() const { return text_; }
-  int Document() const { return d_; }
   QPrinter& Printer() { return printer_; }
 
   // "&Print Report": true when the text went to the printer; otherwise the

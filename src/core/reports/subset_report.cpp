@@ -75,8 +75,6 @@ std::string ProgramRows(const SetStores& s, const std::string& setName) {
 
 }  // namespace
 
-bool HasSubsetTable(int kind) { return kind == kArrangement || kind == kStyle || kind == kProgram; }
-
 std::string SubsetHeaderRow(int kind) {
   const std::string end(kCrLf);
   switch (kind) {

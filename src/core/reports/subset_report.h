@@ -10,9 +10,8 @@ namespace tolvane {
 
 class Workspace;
 
-// The kinds with a table: Arrangements, Styles, Programs (the tab numbers of
-// the document window). Other kinds have neither header nor rows.
-bool HasSubsetTable(int kind);
+// Kinds 0 (Arrangements), 1 (Styles) and 2 (Programs), the tabs of the
+// document window, have a table; other kinds have neither header nor rows.
 std::string SubsetHeaderRow(int kind);
 // The data rows of Set d under the name setName.
 std::string SubsetDataRows(const Workspace& ws, int d, int kind, const std::string& setName);
