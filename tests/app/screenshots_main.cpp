@@ -18,6 +18,8 @@
 #include "dialogs/select_item_dialog.h"
 #include "document/document_window.h"
 #include "document/document_windows.h"
+#include "reports/report_window.h"
+#include "reports/set_report.h"
 #include "shell/about_dialog.h"
 #include "shell/help_window.h"
 #include "shell/main_window.h"
@@ -108,6 +110,14 @@ int main(int argc, char** argv) {
   OptionsDialog options(main);
   options.LoadFrom(h.Ws().prefs);
   SaveShown(options, "dialog_options");
+
+  ReportWindow report(h.Ws(), 1, BuildSetReport(h.Ws(), 1, "7-Mar-2025 09:05:00"), main);
+  SaveShown(report, "dialog_report");
+  ProgressWindow creating(main);
+  creating.Start(QString::fromStdString(kSetReportProgressCaption), 0, 67);
+  creating.Advance(30);
+  Save(&creating, "dialog_progress_report");
+  creating.Finish();
 
   ProgressWindow loading(main);
   loading.Start("Loading DEMO Files...", 0.001, 15.001);
