@@ -77,6 +77,11 @@ struct KindRecords {
   // Insert used up (given back when the Insert is undone, unless the
   // clipboard no longer holds what the Insert left in it).
   std::vector<CallSite> movedCalls;
+  // For a Delete or Insert: the calls that followed each item one place up
+  // or down (one list per item moved, in the order moved). Only they move
+  // back on Undo: the callers of the removed or pushed-out item that kept
+  // their number stay where they are.
+  std::vector<std::vector<CallSite>> shiftedCalls;
   Clip clipboardBeforeInsert;
   Clip clipboardAfterInsert;
 };
