@@ -10,6 +10,8 @@
 #include "console_ui.h"
 #include "preset_file.h"
 #include "report_commands.h"
+#include "script.h"
+#include "script_command.h"
 #include "reports/report_date.h"
 #include "set_argument.h"
 #include "sets/set_files.h"
@@ -85,6 +87,15 @@ int main(int argc, char** argv) {
       ->check(CLI::IsMember({"arrangements", "styles", "programs"}));
   AddPresetsOption(subset, a);
   subset->add_option("SET", a.sets, "The Sets")->required()->type_name("");
+  CLI::App* run = app.add_subcommand("run", "Carry out a script of edits, as the editor's Edit menu and drops do "
+                                            "them. Nothing is written but by save; a Set left with changes is "
+                                            "named and exit status is 1.");
+  run->footer(kScriptCommandsHelp);
+  bool yes = false, no = false;
+  CLI::Option* yesOption = run->add_flag("--yes", yes, "Answer Yes (or OK) to every question that has no answer");
+  run->add_flag("--no", no, "Answer No (or Cancel) to every question that has no answer")->excludes(yesOption);
+  AddPresetsOption(run, a);
+  run->add_option("SCRIPT", a.set, "The script, or - for standard input")->required()->type_name("");
 
   try {
     app.parse(argc, argv);
@@ -94,6 +105,12 @@ int main(int argc, char** argv) {
   if (app.get_subcommands().empty()) {
     std::cerr << app.help();
     return 2;
+  }
+
+  if (run->parsed()) {
+    ScriptOptions options{ExecutableFolder(argv[0]), a.presets, a.set, std::nullopt};
+    if (yes || no) options.answerAll = yes;
+    return RunScriptCommand(options);
   }
 
   ConsoleUi ui;

@@ -5,6 +5,8 @@
 #   same A B               files A and B are equal byte for byte
 #   differs A B            they are not
 #   missing A              no such file
+#   report SET             the Set report of SET (its path without extension)
+#   > LINE                 holds LINE (after a report line; as many as needed)
 #   stderr:                every following line is what standard error shows
 # Paths are relative to the scenario's folder.
 # Usage: cmake -DCLI=... -DSCRIPT=... -DDATA=... -DWORK=... -P run_script_test.cmake
@@ -51,6 +53,20 @@ foreach(check IN LISTS checks)
       message(FATAL_ERROR "${name}: ${a} and ${b} differ")
     elseif(what STREQUAL "differs" AND differ EQUAL 0)
       message(FATAL_ERROR "${name}: ${a} and ${b} are the same")
+    endif()
+  elseif(what STREQUAL "report")
+    list(GET words 1 set)
+    execute_process(COMMAND ${CLI} report --date D ${set} WORKING_DIRECTORY ${WORK}
+                    RESULT_VARIABLE reported OUTPUT_VARIABLE report)
+    if(NOT reported EQUAL 0)
+      message(FATAL_ERROR "${name}: no report of ${set}")
+    endif()
+    string(REPLACE "\r\n" "\n" report "\n${report}")
+  elseif(what STREQUAL ">")
+    string(SUBSTRING "${check}" 2 -1 line)
+    string(FIND "${report}" "\n${line}\n" found)
+    if(found EQUAL -1)
+      message(FATAL_ERROR "${name}: the report of ${set} has no line '${line}'\n${report}")
     endif()
   elseif(what STREQUAL "missing")
     list(GET words 1 a)
