@@ -4,14 +4,13 @@
 
 #include "editing/drag_drop.h"
 #include "editing/edit_commands.h"
+#include "editing/kind_edits.h"
 #include "istyle/istyle_exports.h"
-#include "programs/program_numbers.h"
 #include "script_ui.h"
 #include "set_argument.h"
 #include "sets/set_files.h"
 #include "sets/workspace.h"
 #include "storage/tables.h"
-#include "styles/style_accessors.h"
 
 namespace tolvane {
 
@@ -32,9 +31,8 @@ EditAction ActionOf(ScriptVerb verb) {
 }
 
 bool Export(Workspace& ws, int d, int kind, int item) {
-  if (kind == kArrangement) return ExportArrangementToIStyle(ws, d, item);
-  if (kind == kStyle) return ExportStyleToIStyle(ws, d, UserIndexOfStyle(item));
-  return ExportProgramToIStyle(ws, d, UserIndexOfProgram(item));
+  const KindEdits* edits = EditsOfKind(kind);
+  return edits && ExportItemToIStyle(ws, d, kind, edits->UserIndex(item));
 }
 
 class Runner {

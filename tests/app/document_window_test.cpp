@@ -62,7 +62,9 @@ TEST_F(TabsAndBanks, TiledWindowsDoNotOverlapAndCascadedOnesStayInside) {
     for (int tab : {kTabArrangements, kTabPrograms}) {
       ShowTab(tab);  // a fill resizes the window: it must keep to its room
       for (QMdiSubWindow* w : windows) EXPECT_TRUE(area->viewport()->rect().contains(w->geometry())) << tab;
-      if (tile) EXPECT_FALSE(windows[0]->geometry().intersects(windows[1]->geometry())) << tab;
+      if (tile) {
+        EXPECT_FALSE(windows[0]->geometry().intersects(windows[1]->geometry())) << tab;
+      }
     }
   }
 }
@@ -156,14 +158,19 @@ TEST_F(EditMenu, StatesFollowTheTabAndTheSelection) {
       if (!a->isSeparator() && a->isEnabled()) on << a->text();
     return on;
   };
-  const QStringList everyItem{"Cu&t", "&Copy", "&Paste", "&Delete", "In&sert", "Paste from &IStyle...",
-                              "Detai&ls", "&Erase Bank", "I&mport..."};
+  const QStringList everyItem{"Cu&t",      "&Copy",      "&Paste",      "&Delete",
+                              "In&sert",   "Paste from &IStyle...", "E&xport to IStyle...",
+                              "Detai&ls",  "&Erase Bank", "I&mport..."};
   EXPECT_TRUE(m.edit->menuAction()->isEnabled());
   EXPECT_EQ(enabled(), everyItem);
+  doc->grdArr->setCurrentCell(1, 2);  // A17 holds nothing to export
+  QStringList butExport = everyItem;
+  butExport.removeAll("E&xport to IStyle...");
+  EXPECT_EQ(enabled(), butExport);
 
   ShowTab(kTabStyles);
-  EXPECT_EQ(enabled(), QStringList({"Cu&t", "&Copy", "&Paste", "Paste from &IStyle...", "Detai&ls", "&Erase Bank",
-                                    "I&mport..."}));
+  EXPECT_EQ(enabled(), QStringList({"Cu&t", "&Copy", "&Paste", "Paste from &IStyle...", "E&xport to IStyle...",
+                                    "Detai&ls", "&Erase Bank", "I&mport..."}));
   PickBank(doc->cboStyBnk, 0);
   EXPECT_EQ(enabled(), QStringList({"Detai&ls"}));
 
@@ -172,7 +179,7 @@ TEST_F(EditMenu, StatesFollowTheTabAndTheSelection) {
   doc->chkTwin[2]->setChecked(true);
   doc->grdPrg->setCurrentCell(1, 1);
   EXPECT_EQ(enabled(), QStringList({"Cu&t", "&Copy", "&Paste", "&Delete", "In&sert", "Paste from &IStyle...",
-                                    "Detai&ls"}));
+                                    "E&xport to IStyle...", "Detai&ls"}));
   PickBank(doc->cboPrgBnk, 0);  // a preset bank
   EXPECT_EQ(enabled(), QStringList({"Detai&ls"}));
 

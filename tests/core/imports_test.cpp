@@ -3,12 +3,14 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <tuple>
 
 #include "edit_sets.h"
 #include "editing/edit_commands.h"
 #include "istyle/istyle_exports.h"
+#include "istyle/istyle_files.h"
 #include "sets/kind_import.h"
 
 namespace fs = std::filesystem;
@@ -93,8 +95,8 @@ TEST_F(Imports, AnIStyleArrangementIsPastedAsStoredAfterTheReferenceQuestion) {
   Arr(x, 5).SetName("");  // all blanks
   Bsq(x, 2).SetArrangement(7);
   e.ws.Stores(d) = x;
-  Bytes file{'K', 'O', 'R', 'G', 0x39};
-  file.insert(file.end(), loaded.bytes.begin(), loaded.bytes.end());
+  Bytes file(kIStyleHeader.size() + loaded.bytes.size());
+  std::copy(loaded.bytes.begin(), loaded.bytes.end(), std::copy(kIStyleHeader.begin(), kIStyleHeader.end(), file.begin()));
   WriteFileBytes(dir + "/LOADED.IAF", file);
 
   Run(EditAction::PasteFromIStyle, d, kArrangement, 5, "/loaded.iaf");  // empty: nothing asked

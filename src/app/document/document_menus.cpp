@@ -44,6 +44,9 @@ void DocumentMenus::Build(QObject* owner) {
   eInsert = Entry(edit, "mnuEInsert", QStringLiteral("In&sert"), QKeySequence(QStringLiteral("Ctrl+Ins")));
   ePasteIStyle = Entry(edit, "mnuEPasteIStyle", QStringLiteral("Paste from &IStyle..."),
                        QKeySequence(QStringLiteral("Ctrl+I")));
+  // Saving the current item as an IStyle file, for sharing single items.
+  eExportIStyle = Entry(edit, "mnuEExportIStyle", QStringLiteral("E&xport to IStyle..."),
+                        QKeySequence(QStringLiteral("Ctrl+Shift+I")));
   edit->addSeparator();
   eDetails = Entry(edit, "mnuEDetails", QStringLiteral("Detai&ls"), QKeySequence(QStringLiteral("Ctrl+L")));
   edit->addSeparator();
@@ -86,6 +89,7 @@ QAction* DocumentMenus::ActionOf(EditCommand command) const {
     case EditCommand::Delete: return eDelete;
     case EditCommand::Insert: return eInsert;
     case EditCommand::PasteFromIStyle: return ePasteIStyle;
+    case EditCommand::ExportToIStyle: return eExportIStyle;
     case EditCommand::Details: return eDetails;
     case EditCommand::EraseBank: return eEraseBank;
     case EditCommand::Import: return eImport;
@@ -94,12 +98,14 @@ QAction* DocumentMenus::ActionOf(EditCommand command) const {
 }
 
 QList<QAction*> DocumentMenus::ItemEntries() const {
-  return {eCut, eCopy, ePaste, eDelete, eInsert, ePasteIStyle, eDetails, eEraseBank, eImport};
+  return {eCut, eCopy, ePaste, eDelete, eInsert, ePasteIStyle, eExportIStyle, eDetails, eEraseBank, eImport};
 }
 
-void EditMenuForItem(DocumentMenus& m, bool twinViewTicked, bool undoAvailable) {
+void EditMenuForItem(DocumentMenus& m, bool twinViewTicked, bool undoAvailable, bool istyleKind, bool exportable) {
   m.edit->menuAction()->setEnabled(true);
   for (QAction* a : m.ItemEntries()) a->setEnabled(true);
+  m.ePasteIStyle->setEnabled(istyleKind);
+  m.eExportIStyle->setEnabled(istyleKind && exportable);
   // A Twin View grid shows two banks: a whole-bank command would be ambiguous.
   if (twinViewTicked) {
     m.eEraseBank->setEnabled(false);
@@ -108,10 +114,11 @@ void EditMenuForItem(DocumentMenus& m, bool twinViewTicked, bool undoAvailable) 
   m.eUndo->setEnabled(undoAvailable);
 }
 
-void EditMenuForStyle(DocumentMenus& m, bool undoAvailable) {
+void EditMenuForStyle(DocumentMenus& m, bool undoAvailable, bool exportable) {
   m.edit->menuAction()->setEnabled(true);
   for (QAction* a : {m.eCut, m.eCopy, m.ePaste, m.ePasteIStyle, m.eEraseBank, m.eImport, m.eDetails})
     a->setEnabled(true);
+  m.eExportIStyle->setEnabled(exportable);
   m.eDelete->setEnabled(false);
   m.eInsert->setEnabled(false);
   m.eUndo->setEnabled(undoAvailable);
@@ -120,8 +127,8 @@ void EditMenuForStyle(DocumentMenus& m, bool undoAvailable) {
 void EditMenuDetailsOnly(DocumentMenus& m) {
   m.edit->menuAction()->setEnabled(true);
   m.eDetails->setEnabled(true);
-  for (QAction* a : {m.eUndo, m.eCut, m.eCopy, m.ePaste, m.eDelete, m.eInsert, m.ePasteIStyle, m.eEraseBank,
-                     m.eImport})
+  for (QAction* a : {m.eUndo, m.eCut, m.eCopy, m.ePaste, m.eDelete, m.eInsert, m.ePasteIStyle, m.eExportIStyle,
+                     m.eEraseBank, m.eImport})
     a->setEnabled(false);
 }
 

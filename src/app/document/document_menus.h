@@ -28,6 +28,7 @@ struct DocumentMenus {
   QAction* eDelete = nullptr;
   QAction* eInsert = nullptr;
   QAction* ePasteIStyle = nullptr;
+  QAction* eExportIStyle = nullptr;
   QAction* eDetails = nullptr;
   QAction* eEraseBank = nullptr;
   QAction* eImport = nullptr;
@@ -53,13 +54,15 @@ struct DocumentMenus {
   // The menu-bar entries in order: File, Edit, Options, Window, Utilities, Help.
   QList<QAction*> BarEntries() const;
   QAction* ActionOf(EditCommand command) const;
-  // "Cu&t" to "I&mport...", in menu order.
+  // "Cu&t" to "I&mport...", in menu order (with our export beside the IStyle paste).
   QList<QAction*> ItemEntries() const;
 };
 
 // Undo follows the last edit of the Set, wherever the selection has been.
-void EditMenuForItem(DocumentMenus& m, bool twinViewTicked, bool undoAvailable);
-void EditMenuForStyle(DocumentMenus& m, bool undoAvailable);
+// The IStyle entries are offered only on the kinds IStyle files hold, the
+// export only for an item that holds something.
+void EditMenuForItem(DocumentMenus& m, bool twinViewTicked, bool undoAvailable, bool istyleKind, bool exportable);
+void EditMenuForStyle(DocumentMenus& m, bool undoAvailable, bool exportable);
 void EditMenuDetailsOnly(DocumentMenus& m);
 void SetUndoEntry(DocumentMenus& m, bool available);
 

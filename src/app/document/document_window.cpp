@@ -1,5 +1,4 @@
 #include "document/document_window.h"
-#include "document/sequence_list.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -14,7 +13,9 @@
 
 #include "arrangements/arrangement_data.h"
 #include "document/bank_grid.h"
+#include "document/sequence_list.h"
 #include "document/shell_commands.h"
+#include "editing/kind_edits.h"
 #include "programs/program_numbers.h"
 #include "shell/shell_dialogs.h"
 #include "sets/set_files.h"
@@ -268,10 +269,29 @@ void DocumentWindow::EditMenuForItem() {
   const int tab = tabMode->currentIndex();
   const bool twin = (tab == kTabArrangements && chkTwin[0]->isChecked()) ||
                     (tab == kTabPrograms && chkTwin[2]->isChecked());
-  tolvane::EditMenuForItem(menus_, twin, Alive() && ws_.Slot(d_).undoAvailable);
+  tolvane::EditMenuForItem(menus_, twin, Alive() && ws_.Slot(d_).undoAvailable,
+                           tab == kTabArrangements || tab == kTabPrograms, CurrentItemHolds());
 }
 
-void DocumentWindow::EditMenuForStyle() { tolvane::EditMenuForStyle(menus_, Alive() && ws_.Slot(d_).undoAvailable); }
+void DocumentWindow::EditMenuForStyle() {
+  tolvane::EditMenuForStyle(menus_, Alive() && ws_.Slot(d_).undoAvailable, CurrentItemHolds());
+}
+
+bool DocumentWindow::CurrentItemHolds() const {
+  if (!Alive()) return false;
+  const int tab = tabMode->currentIndex();
+  if (tab > kTabPrograms) return false;
+  const KindEdits* edits = EditsOfKind(tab);
+  const int u = edits ? edits->UserIndex(ws_.Slot(d_).gridTags[static_cast<std::size_t>(tab)]) : -1;
+  return u >= 0 && edits->IsNamed(ws_, d_, u);
+}
+
+void DocumentWindow::FollowItemContents() {
+  if (!Alive() || !menus_.edit->menuAction()->isEnabled()) return;
+  const int tab = tabMode->currentIndex();
+  if (tab <= kTabPrograms && menus_.eCut->isEnabled())
+    menus_.eExportIStyle->setEnabled(CurrentItemHolds());
+}
 
 void DocumentWindow::EditMenuDetailsOnly() { tolvane::EditMenuDetailsOnly(menus_); }
 

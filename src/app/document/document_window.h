@@ -84,6 +84,10 @@ class DocumentWindow : public QWidget {
   void EditMenuForItem();
   void EditMenuForStyle();
   void EditMenuDetailsOnly();
+  // Whether the current cell of the shown grid holds an item (one to export).
+  bool CurrentItemHolds() const;
+  // After an edit, the entries that depend on what the current item holds.
+  void FollowItemContents();
 
   DocumentMenus& Menus() { return menus_; }
   QMdiSubWindow* SubWindow() const;

@@ -14,6 +14,7 @@ enum class EditCommand {
   Delete,
   Insert,
   PasteFromIStyle,
+  ExportToIStyle,
   Details,
   EraseBank,
   Import,

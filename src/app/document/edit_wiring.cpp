@@ -6,6 +6,8 @@
 #include "document/document_window.h"
 #include "document/sequence_list.h"
 #include "editing/edit_commands.h"
+#include "editing/kind_edits.h"
+#include "istyle/istyle_exports.h"
 #include "sets/workspace.h"
 
 namespace tolvane {
@@ -21,6 +23,7 @@ EditAction ActionOf(EditCommand command) {
     case EditCommand::Delete: return EditAction::Delete;
     case EditCommand::Insert: return EditAction::Insert;
     case EditCommand::PasteFromIStyle: return EditAction::PasteFromIStyle;
+    case EditCommand::ExportToIStyle: return EditAction::Details;  // carried out here, not by the dispatch
     case EditCommand::Details: return EditAction::Details;
     case EditCommand::EraseBank: return EditAction::EraseBank;
     case EditCommand::Import: return EditAction::Import;
@@ -47,7 +50,13 @@ void ConnectEditCommands(DocumentWindow* window, Workspace& ws) {
   QObject::connect(window, &DocumentWindow::editCommand, window, [window, &ws](int d, EditCommand command) {
     if (!ws.InUse(d) || window->Document() != d) return;
     const int tab = window->tabMode->currentIndex();
-    DispatchEditCommand(ws, d, tab, CurrentItem(*window, ws, d, tab), ActionOf(command));
+    const int item = CurrentItem(*window, ws, d, tab);
+    if (command == EditCommand::ExportToIStyle) {
+      if (const KindEdits* edits = EditsOfKind(tab)) ExportItemToIStyle(ws, d, tab, edits->UserIndex(item));
+      return;
+    }
+    DispatchEditCommand(ws, d, tab, item, ActionOf(command));
+    window->FollowItemContents();
   });
 }
 

@@ -69,4 +69,13 @@ bool ExportProgramToIStyle(Workspace& ws, int d, int u) {
   return SaveIStyleFile(ws, kIStyleProgram, kProgram, EncodeIStyleProgram(clip.record));
 }
 
+bool ExportItemToIStyle(Workspace& ws, int d, int kind, int u) {
+  switch (kind) {
+    case kArrangement: return ExportArrangementToIStyle(ws, d, u);
+    case kStyle: return ExportStyleToIStyle(ws, d, u);
+    case kProgram: return ExportProgramToIStyle(ws, d, u);
+    default: return false;
+  }
+}
+
 }  // namespace tolvane

@@ -18,4 +18,7 @@ bool ExportArrangementToIStyle(Workspace& ws, int d, int n);
 bool ExportStyleToIStyle(Workspace& ws, int d, int u);
 bool ExportProgramToIStyle(Workspace& ws, int d, int u);
 
+// The routine of kind 0 to 2 for its user item u; false for another kind.
+bool ExportItemToIStyle(Workspace& ws, int d, int kind, int u);
+
 }  // namespace tolvane
