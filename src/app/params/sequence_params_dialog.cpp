@@ -2,12 +2,12 @@
 
 #include <QCheckBox>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QVBoxLayout>
 
-#include "storage/tables.h"
 #include "ui/cp1252.h"
 
 namespace tolvane {
@@ -36,7 +36,7 @@ SequenceParamsDialog::SequenceParamsDialog(SequenceDetails& model, QWidget* pare
     lblSty = {new QLabel(tr("Style called"), this), style};
     for (QLabel* label : {lblArr[0], lblArr[1], lblSty[0], lblSty[1]}) links->addWidget(label);
   }
-  lstPrg = MakeList(this, nullptr, model.HasLinks() ? kBackingSequenceTracks : 10);
+  lstPrg = MakeList(this, nullptr, static_cast<int>(model.Programs().size()));
   FillTrackList(lstPrg, model.Programs());
   connect(lstPrg, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
     if (model_.ChooseProgram(lstPrg->row(item))) FillTrackList(lstPrg, model_.Programs());
@@ -66,10 +66,15 @@ SequenceParamsDialog::SequenceParamsDialog(SequenceDetails& model, QWidget* pare
   chain->addWidget(chkAuto);
   chain->addWidget(txtNxt);
 
+  auto* left = new QVBoxLayout;
+  left->addWidget(fraNam);
+  left->addWidget(fraChain);
+  left->addStretch();
+  auto* columns = new QHBoxLayout;
+  columns->addLayout(left);
+  columns->addWidget(fraLinks, 1);
   auto* layout = new QVBoxLayout(this);
-  layout->addWidget(fraNam);
-  layout->addWidget(fraLinks, 1);
-  layout->addWidget(fraChain);
+  layout->addLayout(columns);
   layout->addLayout(ButtonRow());
 }
 
