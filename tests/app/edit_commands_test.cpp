@@ -6,7 +6,10 @@
 #include <QDropEvent>
 #include <QMimeData>
 
+#include <memory>
+
 #include "demo_window.h"
+#include "document/drag_payload.h"
 #include "document/document_menus.h"
 #include "editing/drag_drop.h"
 #include "storage/tables.h"
@@ -57,9 +60,9 @@ TEST_F(EditCommandsTest, CutOnTheProgramsTabAsksAboutItsCallers) {
 
 // A drag entering the grid and dropped, as Qt delivers them: an item of the
 // grid's kind lands on the cell under the pointer, another kind is refused.
-bool DropOn(BankGrid* grid, int row, int column, int kind) {
-  QMimeData mime;
-  mime.setData(QString::fromLatin1(BankGrid::kItemMimeType), QByteArray(1, static_cast<char>(kind)));
+bool DropOn(BankGrid* grid, int row, int column, int kind, long long process = ThisProcess()) {
+  std::unique_ptr<QMimeData> owned(MakeDragMime(1, kind, 0, process));
+  QMimeData& mime = *owned;
   const QRect cell = grid->visualRect(grid->model()->index(row, column));
   QDragEnterEvent enter(cell.center(), Qt::MoveAction | Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
   QApplication::sendEvent(grid->viewport(), &enter);
@@ -73,6 +76,8 @@ TEST_F(EditCommandsTest, DraggedArrangementMovesWithinItsSetAndItsCallersFollow)
   const ArrangementRecord moved = Arrangement(0);
   ASSERT_TRUE(BeginDrag(h.Ws(), 1, kArrangement, 0));  // A11, called by BSeq 0 and 1
   EXPECT_FALSE(DropOn(doc->grdArr, 1, 2, kProgram));
+  // The same Set and item dragged in another running editor means another item.
+  EXPECT_FALSE(DropOn(doc->grdArr, 1, 2, kArrangement, ThisProcess() + 1));
   EXPECT_EQ(Arrangement(0).bytes, moved.bytes);
 
   ASSERT_TRUE(DropOn(doc->grdArr, 1, 2, kArrangement));  // onto A17

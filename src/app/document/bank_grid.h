@@ -29,8 +29,6 @@ class BankGrid : public QTableWidget {
 
   // Lets items of data kind `kind` be dragged from this grid and dropped on it.
   void EnableItemDrags(int kind);
-  // The mime type of a dragged item; its data is the kind as one byte.
-  static const char* const kItemMimeType;
 
   QString CellText(int row, int column) const;
   QColor CellColour(int row, int column) const;
@@ -41,8 +39,9 @@ class BankGrid : public QTableWidget {
   void cellChosen(int row, int column);
   // A left-button drag has started from a cell.
   void dragStarted(int row, int column);
-  // An item of this grid's kind was dropped on a cell.
-  void itemDropped(int row, int column);
+  // An item of this grid's kind, dragged in this process from item
+  // `sourceItem` of Set `sourceDocument`, was dropped on a cell.
+  void itemDropped(int row, int column, int sourceDocument, int sourceItem);
   // The right button was pressed; the current cell is already under the pointer.
   void contextMenuWanted(const QPoint& globalPos);
 

@@ -8,19 +8,14 @@
 #include <QMouseEvent>
 
 #include "document/bank_grid.h"
+#include "document/drag_payload.h"
 
 namespace tolvane {
-
-const char* const BankGrid::kItemMimeType = "application/x-tolvane-item";
 
 namespace {
 
 // Only items of the grid's own kind may fall on it.
-bool Accepts(const QMimeData* mime, int kind) {
-  if (kind < 0 || !mime || !mime->hasFormat(QString::fromLatin1(BankGrid::kItemMimeType))) return false;
-  const QByteArray data = mime->data(QString::fromLatin1(BankGrid::kItemMimeType));
-  return data.size() == 1 && data[0] == static_cast<char>(kind);
-}
+bool Accepts(const QMimeData* mime, int kind) { return PayloadOfKind(mime, kind).has_value(); }
 
 }  // namespace
 
@@ -65,12 +60,14 @@ void BankGrid::dragMoveEvent(QDragMoveEvent* event) {
 
 void BankGrid::dropEvent(QDropEvent* event) {
   const QModelIndex cell = indexAt(event->position().toPoint());
-  if (!Accepts(event->mimeData(), itemKind_) || !cell.isValid()) {
+  // A drag from another running editor names a Set of that editor: refused.
+  const auto payload = OwnPayloadOfKind(event->mimeData(), itemKind_);
+  if (!payload || !cell.isValid()) {
     event->ignore();
     return;
   }
   event->acceptProposedAction();
-  emit itemDropped(cell.row(), cell.column());
+  emit itemDropped(cell.row(), cell.column(), payload->document, payload->item);
 }
 
 }  // namespace tolvane

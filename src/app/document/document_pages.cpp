@@ -8,12 +8,14 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
+
 #include <QVBoxLayout>
 
 #include <algorithm>
 
 #include "document/bank_grid.h"
 #include "document/document_window.h"
+#include "document/sequence_list.h"
 #include "document/grid_cells.h"
 #include "document/grid_layout.h"
 #include "ui/look.h"
@@ -119,7 +121,7 @@ QWidget* DocumentWindow::BuildProgramPage() {
 QWidget* DocumentWindow::BuildSequencePage(bool songs) {
   auto* page = new QWidget;
   auto* frame = new QGroupBox(songs ? QStringLiteral("Songs List") : QStringLiteral("Backing Sequences List"), page);
-  auto* list = new QListWidget(frame);
+  auto* list = new SequenceList(frame);
   list->setFont(FixedPitchFont());
   list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

@@ -1,4 +1,5 @@
 #include "document/document_window.h"
+#include "document/sequence_list.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -87,7 +88,7 @@ DocumentWindow::DocumentWindow(Workspace& ws, UserInterface& ui, ShellCommands& 
       if (Alive()) emit editCommand(d_, EditCommand::Details);
     });
   ConnectItemDrags();
-  for (QListWidget* list : {lstBsq, lstSng})
+  for (SequenceList* list : {lstBsq, lstSng})
     connect(list, &QListWidget::itemDoubleClicked, this, [this] {
       if (Alive()) emit editCommand(d_, EditCommand::Details);
     });

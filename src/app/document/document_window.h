@@ -12,6 +12,7 @@
 
 #include "document/document_menus.h"
 #include "document/edit_command.h"
+#include "document/sequence_list.h"
 
 class QCheckBox;
 class QComboBox;
@@ -103,10 +104,10 @@ class DocumentWindow : public QWidget {
   BankGrid* grdPrg;
   std::array<QCheckBox*, 3> chkTwin{};  // 0: Arrangements, 2: Programs
   QGroupBox* fraBsqList;
-  QListWidget* lstBsq;
+  SequenceList* lstBsq;
   QLabel* lblBsqEvents;
   QGroupBox* fraSngList;
-  QListWidget* lstSng;
+  SequenceList* lstSng;
   QLabel* lblSngEvents;
   std::array<QGroupBox*, 2> fraEvents{};
   std::array<QLabel*, 10> lblEvCnt{};
@@ -144,8 +145,9 @@ class DocumentWindow : public QWidget {
   void ConnectItemDrags();
   BankGrid* GridOf(int kind) const;
   int ItemAtCell(int kind, int row, int column) const;
-  void StartItemDrag(int kind, int row, int column);
-  void DropOnGrid(int kind, int row, int column);
+  // Starts the drag of `item` (a cell's number or a list line) of a kind.
+  void StartItemDrag(int kind, int item, QWidget* from);
+  void DropOn(int kind, int targetItem, int sourceDocument, int sourceItem);
   void FitPagesTo(int tab);
   void ApplyWindowSize(QSize inside);
   void SyncWindowChecks();

@@ -4,6 +4,7 @@
 #include <QTabWidget>
 
 #include "document/document_window.h"
+#include "document/sequence_list.h"
 #include "editing/edit_commands.h"
 #include "sets/workspace.h"
 

@@ -14,6 +14,7 @@
 #include "arrangements/arrangement_data.h"
 #include "document/bank_grid.h"
 #include "document/document_window.h"
+#include "document/sequence_list.h"
 #include "document/grid_cells.h"
 #include "document/grid_layout.h"
 #include "programs/program_numbers.h"

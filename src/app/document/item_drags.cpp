@@ -1,5 +1,5 @@
-// A named item dragged from a grid onto a grid of the same kind moves within
-// its Set or is copied into another; the core decides what a drop does.
+// A named item dragged from a grid or list onto one of the same kind moves
+// within its Set or is copied into another; the core decides what a drop does.
 
 #include <QComboBox>
 #include <QDrag>
@@ -8,22 +8,37 @@
 
 #include "document/bank_grid.h"
 #include "document/document_window.h"
+#include "document/drag_payload.h"
 #include "document/grid_layout.h"
+#include "document/sequence_list.h"
 #include "editing/drag_drop.h"
-#include "storage/tables.h"
 #include "sets/workspace.h"
+#include "storage/tables.h"
 
 namespace tolvane {
 
 void DocumentWindow::ConnectItemDrags() {
+  auto popup = [this](const QPoint& at) {
+    if (Alive() && menus_.edit->isEnabled()) menus_.edit->popup(at);
+  };
   for (const int kind : {kArrangement, kStyle, kProgram}) {
     BankGrid* grid = GridOf(kind);
     grid->EnableItemDrags(kind);
-    connect(grid, &BankGrid::dragStarted, this, [this, kind](int row, int column) { StartItemDrag(kind, row, column); });
-    connect(grid, &BankGrid::itemDropped, this, [this, kind](int row, int column) { DropOnGrid(kind, row, column); });
-    connect(grid, &BankGrid::contextMenuWanted, this, [this](const QPoint& at) {
-      if (Alive() && menus_.edit->isEnabled()) menus_.edit->popup(at);
+    connect(grid, &BankGrid::dragStarted, this,
+            [this, kind, grid](int row, int column) { StartItemDrag(kind, ItemAtCell(kind, row, column), grid); });
+    connect(grid, &BankGrid::itemDropped, this, [this, kind, grid](int row, int column, int sd, int si) {
+      grid->setCurrentCell(row, column);  // the target becomes the grid's current item
+      DropOn(kind, ItemAtCell(kind, row, column), sd, si);
     });
+    connect(grid, &BankGrid::contextMenuWanted, this, popup);
+  }
+  for (const int kind : {kBackingSequence, kSong}) {
+    SequenceList* list = kind == kBackingSequence ? lstBsq : lstSng;
+    list->EnableItemDrags(kind);
+    connect(list, &SequenceList::dragStarted, this, [this, kind, list](int line) { StartItemDrag(kind, line, list); });
+    connect(list, &SequenceList::itemDropped, this,
+            [this, kind](int line, int sd, int si) { DropOn(kind, line, sd, si); });
+    connect(list, &SequenceList::contextMenuWanted, this, popup);
   }
 }
 
@@ -43,19 +58,18 @@ int DocumentWindow::ItemAtCell(int kind, int row, int column) const {
   }
 }
 
-void DocumentWindow::StartItemDrag(int kind, int row, int column) {
-  if (!Alive() || !BeginDrag(ws_, d_, kind, ItemAtCell(kind, row, column))) return;
-  auto* mime = new QMimeData;
-  mime->setData(QString::fromLatin1(BankGrid::kItemMimeType), QByteArray(1, static_cast<char>(kind)));
-  auto* drag = new QDrag(GridOf(kind));
-  drag->setMimeData(mime);
+void DocumentWindow::StartItemDrag(int kind, int item, QWidget* from) {
+  if (!Alive() || !BeginDrag(ws_, d_, kind, item)) return;
+  auto* drag = new QDrag(from);
+  drag->setMimeData(MakeDragMime(d_, kind, item));
   drag->exec(Qt::MoveAction | Qt::CopyAction, Qt::MoveAction);
+  // The drag is over, dropped or not: nothing may act on it any more.
+  ws_.edits.drag = DragSource{};
 }
 
-void DocumentWindow::DropOnGrid(int kind, int row, int column) {
+void DocumentWindow::DropOn(int kind, int targetItem, int sourceDocument, int sourceItem) {
   if (!Alive()) return;
-  GridOf(kind)->setCurrentCell(row, column);  // the target becomes the grid's current item
-  DropItem(ws_, ws_.edits.drag, d_, kind, ItemAtCell(kind, row, column));
+  DropItem(ws_, DragSource{sourceDocument, kind, sourceItem}, d_, kind, targetItem);
 }
 
 }  // namespace tolvane

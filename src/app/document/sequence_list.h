@@ -1,0 +1,43 @@
+#pragma once
+// The list of Backing Sequences or Songs: one line per item, lines dragged
+// onto lines of the same kind, and the right-button menu.
+
+#include <QListWidget>
+
+namespace tolvane {
+
+class SequenceList : public QListWidget {
+  Q_OBJECT
+
+ public:
+  explicit SequenceList(QWidget* parent = nullptr);
+
+  // Lets items of data kind `kind` be dragged from this list and dropped on it.
+  void EnableItemDrags(int kind);
+  // The line a drop at height y falls on: y times the number of lines over
+  // the list's height, rounded, kept within the lines.
+  int LineAt(int y) const;
+
+ signals:
+  // A left-button drag has started from a line.
+  void dragStarted(int line);
+  // An item of this list's kind, dragged in this process from item
+  // `sourceItem` of Set `sourceDocument`, was dropped on a line.
+  void itemDropped(int line, int sourceDocument, int sourceItem);
+  // The right button was pressed; the line under the pointer is selected.
+  void contextMenuWanted(const QPoint& globalPos);
+
+ protected:
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dragMoveEvent(QDragMoveEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
+
+ private:
+  int itemKind_ = -1;  // -1: no drags
+  QPoint pressPos_;
+  bool pressed_ = false;  // the left button is down and no drag started yet
+};
+
+}  // namespace tolvane
