@@ -1,13 +1,14 @@
-// The widget tests run on the offscreen platform with one QApplication.
+// The widget tests run on an offscreen 800x600 screen with one QApplication.
 
 #include <QApplication>
 
 #include <gtest/gtest.h>
 
+#include "smallest_screen.h"
 #include "ui/look.h"
 
 int main(int argc, char** argv) {
-  if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  tolvane::test::UseSmallestScreen();
   ::testing::InitGoogleTest(&argc, argv);
   QApplication app(argc, argv);
   QApplication::setQuitOnLastWindowClosed(false);

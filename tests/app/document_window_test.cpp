@@ -1,4 +1,7 @@
 #include <QAction>
+#include <QCheckBox>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -27,17 +30,39 @@ TEST_F(TabsAndBanks, TheWindowAsOpened) {
   EXPECT_FALSE(doc->cmdArg->isEnabled());
 }
 
-// Each grid shown is whole in its window.
-TEST_F(TabsAndBanks, EveryTabFitsTheWidthOfAn800PixelScreen) {
+// Each tab, Twin View too, fits an 800x600 screen with every control in
+// sight: a grid that cannot show all its rows scrolls.
+TEST_F(TabsAndBanks, EveryTabFitsAn800x600Screen) {
   const QMdiArea* area = h.App().Main()->Area();
   ASSERT_LE(area->viewport()->width(), 800);
+  ASSERT_LE(area->viewport()->height(), 600);
+  doc->chkTwin[0]->setChecked(true);
+  doc->chkTwin[2]->setChecked(true);
   for (int tab = 0; tab < 5; ++tab) {
     ShowTab(tab);
-    EXPECT_LE(doc->SubWindow()->geometry().right(), area->viewport()->width() - 1) << "tab " << tab;
-    for (BankGrid* grid : {doc->grdArr, doc->grdSty, doc->grdFreeS, doc->grdPrg}) {
-      if (!grid->isVisible()) continue;
-      const QRect inWindow(grid->mapTo(doc->SubWindow(), QPoint(0, 0)), grid->size());
+    EXPECT_TRUE(area->viewport()->rect().contains(doc->SubWindow()->geometry())) << "tab " << tab;
+    for (QWidget* control : std::initializer_list<QWidget*>{doc->grdArr, doc->grdSty, doc->grdFreeS, doc->grdPrg,
+                                                             doc->chkTwin[0], doc->chkTwin[2], doc->cmdGbl}) {
+      if (!control->isVisible()) continue;
+      const QRect inWindow(control->mapTo(doc->SubWindow(), QPoint(0, 0)), control->size());
       EXPECT_TRUE(doc->SubWindow()->rect().contains(inWindow)) << "tab " << tab;
+    }
+  }
+}
+
+// Two Sets tiled lie one above the other; cascaded they stay on the screen.
+TEST_F(TabsAndBanks, TiledWindowsDoNotOverlapAndCascadedOnesStayInside) {
+  h.ui.ChooseFile(h.DemoSet() + ".ARR").Answer(MsgResult::Ok);
+  h.App().Main()->OpenSetWithDialog();
+  const QMdiArea* area = h.App().Main()->Area();
+  const QList<QMdiSubWindow*> windows = area->subWindowList();
+  ASSERT_EQ(windows.size(), 2);
+  for (bool tile : {true, false}) {
+    tile ? h.App().Main()->TileWindows() : h.App().Main()->CascadeWindows();
+    for (int tab : {kTabArrangements, kTabPrograms}) {
+      ShowTab(tab);  // a fill resizes the window: it must keep to its room
+      for (QMdiSubWindow* w : windows) EXPECT_TRUE(area->viewport()->rect().contains(w->geometry())) << tab;
+      if (tile) EXPECT_FALSE(windows[0]->geometry().intersects(windows[1]->geometry())) << tab;
     }
   }
 }
@@ -197,6 +222,15 @@ TEST_F(WindowMenus, ArrangementCommandsSetWArrangeMode) {
   m.wArrange->trigger();
   EXPECT_EQ(h.Ws().prefs.wArrangeMode, 1);
   EXPECT_EQ(doc->SubWindow()->geometry().bottomLeft(), h.App().Main()->Area()->viewport()->rect().bottomLeft());
+}
+
+// A key with two owners fires neither on some platforms.
+TEST_F(WindowMenus, CtrlF4BelongsToTheFileMenusCloseAlone) {
+  const QKeySequence key(QStringLiteral("Ctrl+F4"));
+  QList<QAction*> owners;
+  for (QAction* a : doc->SubWindow()->findChildren<QAction*>() + doc->SubWindow()->systemMenu()->actions())
+    if (a->shortcuts().contains(key) && !owners.contains(a)) owners << a;
+  EXPECT_EQ(owners, QList<QAction*>{doc->Menus().fClose});
 }
 
 TEST_F(WindowMenus, OptionsHelpAndTipsGoToTheShell) {

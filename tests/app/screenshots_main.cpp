@@ -6,12 +6,10 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
-#include <QFile>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMessageBox>
-#include <QTemporaryDir>
 
 #include <cstdio>
 
@@ -21,6 +19,7 @@
 #include "details/program_details.h"
 #include "details/sequence_details.h"
 #include "details/style_details.h"
+#include "smallest_screen.h"
 #include "dialogs/select_item_dialog.h"
 #include "document/document_window.h"
 #include "document/document_windows.h"
@@ -59,22 +58,10 @@ void SaveShown(QWidget& dialog, const QString& name) {
   dialog.hide();
 }
 
-// An offscreen screen of the smallest size the editor is made for.
-void UseSmallestScreen() {
-  if (qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) return;
-  static QTemporaryDir dir;
-  const QString config = dir.path() + "/screen.json";
-  QFile file(config);
-  if (file.open(QIODevice::WriteOnly))
-    file.write(R"({"screens": [{"name": "S", "x": 0, "y": 0, "width": 800, "height": 600, "logicalDpi": 96}]})");
-  file.close();
-  qputenv("QT_QPA_PLATFORM", ("offscreen:configfile=" + config).toLocal8Bit());
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
-  UseSmallestScreen();
+  tolvane::test::UseSmallestScreen();
   QApplication app(argc, argv);
   QApplication::setQuitOnLastWindowClosed(false);
   tolvane::InstallFontSubstitutes();

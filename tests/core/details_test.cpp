@@ -162,7 +162,7 @@ TEST_F(Details, GlobalShowsBadValuesAsTheFirstEntryAndKeepsCarriedBytes) {
   EXPECT_EQ(ws.Slot(d).modified[kProgram], 1);
 }
 
-TEST_F(Details, PresetStyleShowsCallersOnlyAndAUserStyleWritesNameAndCalls) {
+TEST_F(Details, PresetStyleShowsCallersOnlyAndAUserStyleWritesNameAndCallsThenChecksNames) {
   Bsq(x, 2).SetStyle(48);
   Arr(x, 3).SetStyleNumber(48);
   x.styles.headers[0].bytes[39] |= 0x80;
@@ -181,9 +181,10 @@ TEST_F(Details, PresetStyleShowsCallersOnlyAndAUserStyleWritesNameAndCalls) {
   EXPECT_EQ(user->UsedEvents(), std::to_string((x.styles.sizes[0] - kStyleBaseSize) / 4) + "  used by this Style");
   ui.ExpectSelection(kProgram, 321);
   ASSERT_TRUE(user->ChooseProgram(0));
-  user->TypeName("  NEW");
+  user->TypeName("  STY 01");
+  e.ExpectNotice(DuplicateNotice("Style", "U12", "U11", "STY 01"));
   ASSERT_TRUE(user->Apply());
-  x.styles.headers[0].SetName("NEW");
+  x.styles.headers[0].SetName("STY 01");
   x.styles.headers[0].SetTrackProgram(0, 321);
   e.ExpectSet(d, x);
   EXPECT_EQ(x.styles.headers[0].bytes[39], 0x81);

@@ -170,6 +170,19 @@ TEST_F(EditContract, UndoIsOfferedOnlyAfterAChangeWithoutARedirection) {
   }
 }
 
+TEST_F(EditContract, AnUnexpectedFailureLeavesEverythingAsItWasAndSaysSo) {
+  ASSERT_TRUE(Edit(kProgram, kD11 + 2, EditAction::Copy));
+  const ProgramClip clipboard = ws.edits.programs.clipboard;
+  ui.failOn = "show";  // after the cut has emptied the slot
+  ui.ExpectBox("Error", "Error editing Program data.\r\n\r\nDon't save this Set to disk!", MsgIcon::Critical,
+               MsgButtons::Ok, MsgResult::Ok, MsgResult::Ok);
+  ASSERT_TRUE(Edit(kProgram, kD11 + 5, EditAction::Cut));
+  e.ExpectSet(d, x);
+  EXPECT_TRUE(ws.edits.programs.clipboard == clipboard);
+  EXPECT_EQ(ws.Slot(d).modified, (std::array<std::int16_t, 8>{}));
+  EXPECT_EQ(LastUndoEvent(), "undo 1 0");
+}
+
 TEST_F(EditContract, EraseBankForgetsTheLastEditOfItsKind) {
   for (int kind : {kArrangement, kProgram}) {
     const int item = kind == kArrangement ? 5 : kD11 + 5;

@@ -1,3 +1,5 @@
+#include <algorithm>
+
 #include <gtest/gtest.h>
 
 #include "document/grid_cells.h"
@@ -29,6 +31,7 @@ class GridCellsTest : public ::testing::Test {
     for (auto& r : s.songs.records) r.SetName(kBlankName);
     for (auto& size : s.styles.sizes) size = kStyleBaseSize;
     s.styles.blockCount = 2;
+    std::fill_n(s.styles.present.begin(), 8, std::uint8_t{1});
 
     s.arrangements.records[0].SetName("POP 1");
     s.arrangements.records[0].SetStyleNumber(54);  // U23

@@ -83,8 +83,9 @@ TEST(ItemNumbers, EveryNumberSurvivesSplitAndJoin) {
   // An index outside its bank must not reach into the neighbouring one.
   EXPECT_EQ((Ints{ProgramNumber(3, -1), ProgramNumber(0, 64), ProgramNumber(4, 8), ProgramNumber(5, 0),
                   UserProgramIndexOfBank(4, 5), UserProgramIndexOfBank(3, 64), StyleNumber(2, 0),
-                  UserStyleIndexOfBank(0, 3), ArrangementNumber(1, 12)}),
-            Ints(9, -1));
+                  UserStyleIndexOfBank(0, 3), ArrangementNumber(1, 12), StyleNumber(0, 48), StyleNumber(1, 32),
+                  StyleNumber(1, -1)}),
+            Ints(12, -1));
 }
 
 TEST(ItemNames, ComeFromThePresetsOrTheSetAndBlankNamesMarkEmptySlots) {

@@ -4,6 +4,7 @@
 
 #include <deque>
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -34,6 +35,9 @@ class ScriptedUi : public UserInterface, public DocumentView {
   // View calls: "open 1", "caption 1 X", "undo 1 0", "refresh 1 2",
   // "show 1 0 12" (Set, kind, item), "cell 1 0 12".
   std::vector<std::string> events;
+  // A view call ("show", "cell", "refresh") that fails once with an
+  // exception, standing for an unexpected failure in the middle of an edit.
+  std::string failOn;
   int busyDepth = 0;
   int busyMax = 0;
   std::vector<std::string> progressCaptions;
@@ -80,6 +84,9 @@ class ScriptedUi : public UserInterface, public DocumentView {
   static std::string Pair(int a, int b) { return std::to_string(a) + " " + std::to_string(b); }
   void Event(const std::string& what, int d, const std::string& rest = "") {
     events.push_back(what + " " + std::to_string(d) + (rest.empty() ? "" : " " + rest));
+    if (what != failOn) return;
+    failOn.clear();
+    throw std::runtime_error("injected failure");
   }
 
   std::deque<Step> script_;

@@ -2,6 +2,8 @@
 
 #include <QHeaderView>
 
+#include <algorithm>
+
 #include "document/grid_layout.h"
 #include "ui/look.h"
 
@@ -53,6 +55,26 @@ QSize BankGrid::SizeForRows(int rows) const {
   const int frame = 2 * frameWidth();
   return {columnCount() * columnWidthPx_ + frame, rows * rowHeightPx_ + frame};
 }
+
+void BankGrid::SetRows(int rows, bool flexible) {
+  constexpr int kFewestRows = 4;
+  fullSize_ = SizeForRows(rows);
+  if (!flexible) {
+    horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setFixedSize(fullSize_);
+    return;
+  }
+  setFixedWidth(fullSize_.width());
+  setMinimumHeight(SizeForRows(std::min(rows, kFewestRows)).height());
+  setMaximumHeight(fullSize_.height());
+  setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
+  setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+  updateGeometry();
+}
+
+QSize BankGrid::sizeHint() const { return fullSize_.isValid() ? fullSize_ : QTableWidget::sizeHint(); }
 
 void BankGrid::BeginFill(int rows, const QColor& background) {
   setUpdatesEnabled(false);

@@ -18,6 +18,12 @@ class BankGrid : public QTableWidget {
   void SetCellSize(int columnWidth, int rowHeight);
   // The grid's size for `rows` rows, every cell visible.
   QSize SizeForRows(int rows) const;
+  // Shows `rows` rows. A fixed grid is as high as its rows; a flexible one
+  // may be lower, down to a few rows, and then scrolls, its columns sharing
+  // the width left beside the scroll bar: a window that must fit a small
+  // screen or share it with others keeps every control in sight.
+  void SetRows(int rows, bool flexible);
+  QSize sizeHint() const override;
 
   // Redrawing is off between BeginFill and EndFill.
   void BeginFill(int rows, const QColor& background);
@@ -57,6 +63,7 @@ class BankGrid : public QTableWidget {
   int rowHeightPx_ = 0;
   bool quiet_ = false;
   int itemKind_ = -1;     // -1: no drags
+  QSize fullSize_;        // every row shown
   QPoint pressPos_;
   bool pressed_ = false;  // the left button is down and no drag started yet
 };

@@ -2,6 +2,7 @@
 
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
 
 #include "document/document_window.h"
 #include "document/edit_wiring.h"
@@ -36,6 +37,11 @@ void DocumentWindows::OpenDocumentWindow(int d) {
   auto* doc = new DocumentWindow(*ws_, *ui_, *shell_);
   QMdiSubWindow* sub = area_->addSubWindow(doc);
   sub->setAttribute(Qt::WA_DeleteOnClose);
+  // Ctrl+F4 belongs to the File menu's Close, which asks about unsaved
+  // changes; the window menu's own Close must not claim the same key.
+  if (QMenu* system = sub->systemMenu())
+    for (QAction* action : system->actions())
+      if (action->shortcuts().contains(QKeySequence(QStringLiteral("Ctrl+F4")))) action->setShortcuts({});
   sub->setWindowIcon(shell_->MainIcon());
   windows_[d] = doc;
   sub->show();

@@ -15,6 +15,7 @@
 #include "document/bank_grid.h"
 #include "document/document_window.h"
 #include "document/sequence_list.h"
+#include "shell/window_arrangement.h"
 #include "document/grid_cells.h"
 #include "document/grid_layout.h"
 #include "programs/program_numbers.h"
@@ -174,7 +175,9 @@ void DocumentWindow::SizeDocumentWindow(int rows, int columnWidth, int rowHeight
   const DocumentWindowSize s = tolvane::SizeDocumentWindow(rows, columnWidth, rowHeight, sideColumnWidth);
   if (grid) {
     grid->SetCellSize(columnWidth, rowHeight);
-    grid->setFixedSize(grid->SizeForRows(rows));
+    // The style grid keeps step with its free-event column beside it: it
+    // never scrolls (it has at most eight rows).
+    grid->SetRows(rows, grid != grdSty);
   }
   ApplyWindowSize(QSize(TwipsToPixels(s.windowWidth), TwipsToPixels(s.windowHeight)));
 }
@@ -205,7 +208,7 @@ void DocumentWindow::ApplyWindowSize(QSize inside) {
   // Neither the user nor the window arrangement may squeeze the controls together.
   sub->setMinimumSize(minimumSizeHint() + frame);
   if (sub->isMaximized() || sub->isMinimized()) return;
-  sub->resize(inside + frame);
+  sub->resize(RoomFor(*sub, inside + frame));
 }
 
 void DocumentWindow::ShowInGrid(int kind, int number, int bankOfNumber, const CellPosition& cell, QComboBox* banks,

@@ -8,6 +8,8 @@
 #include <QListWidget>
 #include <QPushButton>
 
+#include <algorithm>
+
 #include "details/detail_lines.h"
 #include "storage/text.h"
 #include "ui/cp1252.h"

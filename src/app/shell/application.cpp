@@ -1,6 +1,7 @@
 #include "shell/application.h"
 
 #include <QDir>
+#include <QScreen>
 
 #include "shell/main_window.h"
 #include "shell/preferences_store.h"
@@ -80,6 +81,9 @@ bool Application::Start() {
   const QString title = QString::fromLatin1(kProgramTitle.data(), static_cast<qsizetype>(kProgramTitle.size()));
   main_->setWindowTitle(title);
   main_->mnuHAbout->setText(QStringLiteral("About ") + title + QStringLiteral("..."));
+  // Without a window manager "maximised" means nothing: the window takes the
+  // screen's work area first, so that it is as large either way.
+  if (const QScreen* screen = main_->screen()) main_->setGeometry(screen->availableGeometry());
   main_->showMaximized();
 
   OpenSet(ws_, OpenMode::Open, ws_.prefs.startOld == 1 ? ws_.prefs.oldSetNam : std::string());

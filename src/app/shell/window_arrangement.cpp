@@ -3,6 +3,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QStyle>
+#include <QWidget>
 
 #include <algorithm>
 
@@ -10,21 +11,52 @@ namespace tolvane {
 
 namespace {
 
-QList<QMdiSubWindow*> Windows(QMdiArea& area, bool minimised) {
+QList<QMdiSubWindow*> Windows(const QMdiArea& area, bool minimised) {
   QList<QMdiSubWindow*> out;
   for (QMdiSubWindow* w : area.subWindowList(QMdiArea::CreationOrder))
     if (!w->isHidden() && w->isMinimized() == minimised) out << w;
   return out;
 }
 
+// The part of the area a window may cover from `at` on.
+QSize AreaFrom(const QMdiArea& area, QPoint at) {
+  const QSize room = area.viewport()->size();
+  return {std::max(0, room.width() - at.x()), std::max(0, room.height() - at.y())};
+}
+
 }  // namespace
+
+QSize RoomFor(const QMdiSubWindow& window, QSize wanted) {
+  QMdiArea* area = window.mdiArea();
+  if (!area) return wanted;
+  QSize size = wanted.boundedTo(AreaFrom(*area, window.pos()));
+  const QRect now = window.geometry();
+  for (QMdiSubWindow* other : Windows(*area, false)) {
+    if (other == &window || other->geometry().intersects(now)) continue;
+    const QRect taken = other->geometry();
+    QRect grown(window.pos(), size);
+    if (!grown.intersects(taken)) continue;
+    // Stop short of the other window on the side where it lies.
+    if (taken.top() >= now.bottom())
+      size.setHeight(taken.top() - now.top());
+    else if (taken.left() >= now.right())
+      size.setWidth(taken.left() - now.left());
+  }
+  return size.expandedTo(window.minimumSize());
+}
 
 void CascadeDocuments(QMdiArea& area) {
   const int step = area.style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, &area) + 2;
+  const QSize room = area.viewport()->size();
   int i = 0;
   for (QMdiSubWindow* w : Windows(area, false)) {
     if (w->isMaximized()) w->showNormal();
-    w->move(i * step, i * step);
+    // Each window as large as its contents ask, within the area; it steps
+    // right and down only as far as it still fits.
+    const QSize size = w->sizeHint().boundedTo(room).expandedTo(w->minimumSize());
+    const QPoint at(std::min(i * step, std::max(0, room.width() - size.width())),
+                    std::min(i * step, std::max(0, room.height() - size.height())));
+    w->setGeometry(QRect(at, size.boundedTo(AreaFrom(area, at)).expandedTo(w->minimumSize())));
     w->raise();
     ++i;
   }

@@ -1,15 +1,26 @@
 #pragma once
-// Cascade, horizontal tile and arrange icons for the document windows.
+// Cascade, horizontal tile and arrange icons for the document windows, and
+// the room a window may take when its contents ask for another size.
+
+#include <QSize>
 
 class QMdiArea;
+class QMdiSubWindow;
 
 namespace tolvane {
 
-// Each window keeps its size and steps down and right by one title bar.
+// Each window as large as its contents ask within the area, stepping down
+// and right by one title bar as far as it stays inside the area.
 void CascadeDocuments(QMdiArea& area);
-// The windows one above the other, each as wide as the area.
+// The windows one above the other, each as wide as the area, sharing its
+// height without overlapping (the area scrolls when their controls need more).
 void TileDocumentsHorizontally(QMdiArea& area);
 // Minimised windows in rows along the bottom of the area.
 void ArrangeDocumentIcons(QMdiArea& area);
+
+// The size a window at its place gets when it wants `wanted`: no larger than
+// the area from its place, and not reaching into another open window that it
+// does not overlap already; never below its minimum size.
+QSize RoomFor(const QMdiSubWindow& window, QSize wanted);
 
 }  // namespace tolvane

@@ -77,7 +77,7 @@ std::vector<std::string> ArrangementDetails::Entries(ArrangementControl control)
 std::optional<ArrangementDetails> ArrangementDetails::Open(Workspace& ws, int d, int n) {
   if (!ws.InUse(d) || CheckArrangementNumber(n) < 0 || IsArrangementEmpty(ws.Stores(d).arrangements, n)) return {};
   ArrangementDetails details(ws, d, n);
-  if (!GuardedEdit(ws, kArrangement, [&] { details.Load(); })) return {};
+  if (!RunGuarded(ws, kArrangement, [&] { details.Load(); })) return {};
   return details;
 }
 
@@ -175,7 +175,7 @@ void ArrangementDetails::WriteInto(ArrangementRecord& r) const {
 
 bool ArrangementDetails::Apply() {
   if (!changed_) return false;
-  return GuardedEdit(*ws_, kArrangement, [&] {
+  return RunGuarded(*ws_, kArrangement, [&] {
     ArrangementRecord r = work_;
     WriteInto(r);
     ws_->Stores(d_).arrangements.records.at(static_cast<std::size_t>(n_)) = r;

@@ -1,14 +1,13 @@
 #pragma once
-// What the parameters dialogs share: the rules of their name boxes and lists,
-// the lines of their "Programs called" lists, and the guard around the work
-// they do on a Set.
+// What the parameters dialogs share: the rules of their name boxes and lists
+// and the lines of their "Programs called" lists. Their work on a Set runs
+// guarded (RunGuarded): a failure leaves every Set as it was.
 
-#include <exception>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "editing/edit_error.h"
+#include "editing/edit_guard.h"
 
 namespace tolvane {
 
@@ -35,19 +34,5 @@ std::vector<TrackLine> MakeTrackLines(const Workspace& ws, int d, const std::vec
 // The program selection of Set d preset on the line's Program. The line is
 // rewritten and true returned when another Program was chosen.
 bool ChooseTrackProgram(Workspace& ws, int d, TrackLine& line);
-
-// Runs work on Set data; anything it throws shows the edit error of `kind`
-// and gives false. Work prepares in copies and commits at its end, so a
-// failure leaves the Set as it was.
-template <class Work>
-bool GuardedEdit(Workspace& ws, int kind, Work&& work) {
-  try {
-    work();
-    return true;
-  } catch (const std::exception&) {
-    ShowEditError(ws, kind, "");
-    return false;
-  }
-}
 
 }  // namespace tolvane

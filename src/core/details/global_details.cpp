@@ -41,7 +41,7 @@ std::size_t GlobalDetails::ByteOf(GlobalControl c) {
 std::optional<GlobalDetails> GlobalDetails::Open(Workspace& ws, int d) {
   if (!ws.InUse(d)) return {};
   GlobalDetails details(ws, d);
-  if (!GuardedEdit(ws, kGlobal, [&] { details.Load(); })) return {};
+  if (!RunGuarded(ws, kGlobal, [&] { details.Load(); })) return {};
   return details;
 }
 
@@ -64,7 +64,7 @@ void GlobalDetails::Select(GlobalControl control, int position) {
 
 bool GlobalDetails::Apply() {
   if (!changed_) return false;
-  return GuardedEdit(*ws_, kGlobal, [&] {
+  return RunGuarded(*ws_, kGlobal, [&] {
     GlobalRecord r = work_;
     for (int i = 0; i < kGlobalControlCount; ++i) {
       const auto c = static_cast<C>(i);

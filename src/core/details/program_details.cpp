@@ -14,7 +14,7 @@ std::optional<ProgramDetails> ProgramDetails::Open(Workspace& ws, int d, int p) 
   if (!ws.InUse(d) || ProgramLabel(p).empty()) return {};
   ProgramDetails details(ws, d, p);
   details.user_ = UserIndexOfProgram(p);
-  if (!GuardedEdit(ws, kProgram, [&] { details.Load(); })) return {};
+  if (!RunGuarded(ws, kProgram, [&] { details.Load(); })) return {};
   return details;
 }
 
@@ -44,7 +44,7 @@ bool ProgramDetails::CallAnotherProgram() {
 
 bool ProgramDetails::Apply() {
   if (!changed_) return false;
-  return GuardedEdit(*ws_, kProgram, [&] {
+  return RunGuarded(*ws_, kProgram, [&] {
     // Found before anything changes, so that a failure leaves the Set whole.
     ProgramRecord* record = user_ >= 0 ? &ws_->Stores(d_).programs.records.at(static_cast<std::size_t>(user_)) : nullptr;
     if (redirectTo_ >= 0) RedirectProgramCalls(*ws_, d_, p_, redirectTo_);

@@ -43,14 +43,14 @@ std::vector<std::string_view> Names(const std::array<std::string_view, N>& table
 std::optional<SequenceDetails> SequenceDetails::OpenBackingSequence(Workspace& ws, int d, int i) {
   if (!ws.InUse(d) || i < 0 || i >= kSequenceItemCount) return {};
   SequenceDetails details(ws, d, i, kBackingSequence);
-  if (!GuardedEdit(ws, kBackingSequence, [&] { details.Load(); })) return {};
+  if (!RunGuarded(ws, kBackingSequence, [&] { details.Load(); })) return {};
   return details;
 }
 
 std::optional<SequenceDetails> SequenceDetails::OpenSong(Workspace& ws, int d, int i) {
   if (!ws.InUse(d) || i < 0 || i >= kSequenceItemCount) return {};
   SequenceDetails details(ws, d, i, kSong);
-  if (!GuardedEdit(ws, kSong, [&] { details.Load(); })) return {};
+  if (!RunGuarded(ws, kSong, [&] { details.Load(); })) return {};
   return details;
 }
 
@@ -157,7 +157,7 @@ void SequenceDetails::WriteSong() const {
 
 bool SequenceDetails::Apply() {
   if (!changed_) return false;
-  return GuardedEdit(*ws_, kind_, [&] {
+  return RunGuarded(*ws_, kind_, [&] {
     if (HasLinks()) WriteBackingSequence();
     else WriteSong();
     ws_->MarkModified(d_, kind_);

@@ -5,6 +5,7 @@
 #include "storage/text.h"
 #include "styles/style_accessors.h"
 #include "styles/style_calls.h"
+#include "styles/style_edits.h"
 
 namespace tolvane {
 
@@ -14,7 +15,7 @@ std::optional<StyleDetails> StyleDetails::Open(Workspace& ws, int d, int s) {
   if (user >= 0 && IsUserStyleEmpty(ws.Stores(d).styles, user)) return {};
   StyleDetails details(ws, d, s);
   details.user_ = user;
-  if (!GuardedEdit(ws, kStyle, [&] { details.Load(); })) return {};
+  if (!RunGuarded(ws, kStyle, [&] { details.Load(); })) return {};
   return details;
 }
 
@@ -50,7 +51,7 @@ bool StyleDetails::ChooseProgram(int track) {
 
 bool StyleDetails::Apply() {
   if (!changed_ || IsPreset()) return false;
-  return GuardedEdit(*ws_, kStyle, [&] {
+  return RunGuarded(*ws_, kStyle, [&] {
     StyleHeader h = work_;
     h.SetName(PadOrCut(name_, kNameWidth));
     for (int t = 0; t < kStyleTracks; ++t) {
@@ -60,6 +61,7 @@ bool StyleDetails::Apply() {
     ws_->Stores(d_).styles.headers.at(static_cast<std::size_t>(user_)) = h;
     ws_->MarkModified(d_, kStyle);
     ws_->view.RefreshKind(d_, kStyle);
+    CheckStyleDuplicateNames(*ws_, d_);
   });
 }
 

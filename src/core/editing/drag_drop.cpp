@@ -1,5 +1,6 @@
 #include "editing/drag_drop.h"
 
+#include "editing/edit_guard.h"
 #include "editing/undo_state.h"
 #include "sets/workspace.h"
 
@@ -32,7 +33,8 @@ DropResult DropItem(Workspace& ws, const DragSource& source, int targetDocument,
   const int s = NamedItem(ws, *edits, sd, source.item);
   const int t = edits->UserIndex(targetItem);
   if (s < 0 || t < 0) return DropResult::Ignored;
-  const DropOutcome outcome = edits->Drop(ws, sd, s, td, t);
+  DropOutcome outcome;
+  if (!RunGuarded(ws, targetKind, [&] { outcome = edits->Drop(ws, sd, s, td, t); })) return DropResult::Ignored;
   if (outcome.redirected) SetUndoAvailable(ws, td, false);
   else if (outcome.result != DropResult::Ignored) SetUndoAvailable(ws, td, true);
   return outcome.result;

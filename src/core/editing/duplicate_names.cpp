@@ -3,6 +3,7 @@
 #include "arrangements/arrangement_duplicates.h"
 #include "programs/program_duplicates.h"
 #include "sets/workspace.h"
+#include "styles/style_edits.h"
 
 namespace tolvane {
 
@@ -27,7 +28,7 @@ bool DuplicateWarningsOn(const Workspace& ws) { return ws.prefs.warnDupl != 0; }
 
 void CheckSetDuplicateNames(Workspace& ws, int d) {
   CheckArrangementDuplicateNames(ws, d);
-  // The Styles' check joins here with the style edits.
+  CheckStyleDuplicateNames(ws, d);
   CheckProgramDuplicateNames(ws, d);
 }
 

@@ -1,5 +1,6 @@
 #include "editing/edit_commands.h"
 
+#include "editing/edit_guard.h"
 #include "editing/kind_edits.h"
 #include "editing/undo_state.h"
 #include "sets/workspace.h"
@@ -47,6 +48,7 @@ void FollowOutcome(Workspace& ws, int d, const EditOutcome& outcome) {
 const KindEdits* EditsOfKind(int kind) {
   switch (kind) {
     case kArrangement: return &ArrangementEdits();
+    case kStyle: return &StyleEdits();
     case kProgram: return &ProgramEdits();
     default: return nullptr;
   }
@@ -61,30 +63,40 @@ void ClearUndoRecord(Workspace& ws, int kind) {
   if (std::int32_t* code = KindCode(ws.edits, kind)) *code = kUndoNothing;
 }
 
-bool DispatchEditCommand(Workspace& ws, int d, int tab, int item, EditAction command) {
-  if (!ws.InUse(d)) return false;
-  const KindEdits* edits = EditsOfKind(tab);
-  if (!edits) return false;
-  const int u = edits->UserIndex(item);
+namespace {
+
+bool Carry(Workspace& ws, int d, int tab, const KindEdits& edits, int item, EditAction command) {
+  const int u = edits.UserIndex(item);
   switch (command) {
-    case EditAction::Undo: return Undo(ws, d, *edits, tab);
+    case EditAction::Undo: return Undo(ws, d, edits, tab);
     case EditAction::Copy:
-      edits->Copy(ws, d, u);
+      edits.Copy(ws, d, u);
       SetUndoAvailable(ws, d, false);
       return true;
-    case EditAction::Cut: FollowOutcome(ws, d, edits->Cut(ws, d, u)); return true;
-    case EditAction::Paste: FollowOutcome(ws, d, edits->Paste(ws, d, u)); return true;
-    case EditAction::Delete: FollowOutcome(ws, d, edits->Delete(ws, d, u)); return true;
-    case EditAction::Insert: FollowOutcome(ws, d, edits->Insert(ws, d, u)); return true;
+    case EditAction::Cut: FollowOutcome(ws, d, edits.Cut(ws, d, u)); return true;
+    case EditAction::Paste: FollowOutcome(ws, d, edits.Paste(ws, d, u)); return true;
+    case EditAction::Delete: FollowOutcome(ws, d, edits.Delete(ws, d, u)); return true;
+    case EditAction::Insert: FollowOutcome(ws, d, edits.Insert(ws, d, u)); return true;
     case EditAction::EraseBank:
       if (u < 0 || !ConfirmEraseBank(ws)) return true;
-      if (edits->EraseBank(ws, d, item).changed) {
+      if (edits.EraseBank(ws, d, item).changed) {
         ClearUndoRecord(ws, tab);
         SetUndoAvailable(ws, d, false);
       }
       return true;
     default: return false;
   }
+}
+
+}  // namespace
+
+bool DispatchEditCommand(Workspace& ws, int d, int tab, int item, EditAction command) {
+  if (!ws.InUse(d)) return false;
+  const KindEdits* edits = EditsOfKind(tab);
+  if (!edits) return false;
+  bool handled = true;
+  RunGuarded(ws, tab, [&] { handled = Carry(ws, d, tab, *edits, item, command); });
+  return handled;
 }
 
 }  // namespace tolvane

@@ -47,6 +47,7 @@ class KindEdits {
 const KindEdits* EditsOfKind(int kind);
 
 const KindEdits& ArrangementEdits();
+const KindEdits& StyleEdits();
 const KindEdits& ProgramEdits();
 
 }  // namespace tolvane

@@ -17,4 +17,8 @@ void ShowSaveError(Workspace& ws, int kind, const std::string& detail) {
   ShowError(ws, "Error saving " + KindName(kind) + " data.\r\n" + detail);
 }
 
+void ShowEditError(Workspace& ws, int kind, const std::string& detail) {
+  ShowError(ws, "Error editing " + KindName(kind) + " data.\r\n" + detail + "\r\nDon't save this Set to disk!");
+}
+
 }  // namespace tolvane

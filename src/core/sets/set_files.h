@@ -40,6 +40,8 @@ std::optional<KindFile> OpenKindFile(Workspace& ws, const std::string& setPath, 
 
 void ShowReadError(Workspace& ws, int kind, const std::string& detail);
 void ShowSaveError(Workspace& ws, int kind, const std::string& detail);
+// An edit or a dialog failed unexpectedly.
+void ShowEditError(Workspace& ws, int kind, const std::string& detail);
 
 // The readers, each showing "Error getting ... data." when it fails.
 bool ReadKindFile(Workspace& ws, const KindFile& file, int d, int kind);

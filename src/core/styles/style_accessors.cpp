@@ -12,8 +12,9 @@ std::size_t At(int userIndex) { return static_cast<std::size_t>(userIndex); }
 }  // namespace
 
 std::int16_t StyleNumber(int bank, int index) {
-  if (bank == 0) return static_cast<std::int16_t>(index);
-  if (bank == 1) return static_cast<std::int16_t>(index + kFirstUserStyleNumber);
+  // An index beyond its bank would land in another bank or on no Style.
+  if (bank == 0 && index >= 0 && index < kPresetStyleCount) return static_cast<std::int16_t>(index);
+  if (bank == 1 && IsUserIndex(index)) return static_cast<std::int16_t>(index + kFirstUserStyleNumber);
   return -1;
 }
 
@@ -41,7 +42,9 @@ std::string StyleName(const PresetNames& presets, const StyleSetData& data, int 
 }
 
 std::string UserStyleName(const StyleSetData& data, int userIndex) {
-  return IsUserIndex(userIndex) ? data.headers[At(userIndex)].Name() : kBlankName;
+  // A Style of a Block the file does not hold has no name (its bytes are zero).
+  if (!IsUserIndex(userIndex) || data.present[At(userIndex)] == 0) return kBlankName;
+  return data.headers[At(userIndex)].Name();
 }
 
 std::string StyleLabel(int number) {
@@ -54,7 +57,7 @@ std::string UserStyleLabel(int userIndex) {
 }
 
 bool IsUserStyleEmpty(const StyleSetData& data, int userIndex) {
-  return IsUserIndex(userIndex) && data.headers[At(userIndex)].Name() == kBlankName;
+  return IsUserIndex(userIndex) && UserStyleName(data, userIndex) == kBlankName;
 }
 
 int StyleEventCount(const StyleSetData& data, int userIndex) {

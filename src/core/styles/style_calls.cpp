@@ -1,44 +1,60 @@
 #include "styles/style_calls.h"
 
+#include <algorithm>
+
 #include "storage/tables.h"
 #include "storage/text.h"
 #include "sets/workspace.h"
 
 namespace tolvane {
 
-int FindStyleCallers(const Workspace& ws, int d, int n, std::vector<std::string>* list) {
-  const auto& stores = ws.Stores(d);
+namespace {
+
+// Visits the named Arrangements, then the named Backing Sequences, of a Set
+// that call style number n, in the order callers are listed.
+template <class Stores, class Visit>
+void ScanStyleCalls(Stores& s, int n, Visit&& visit) {
   const auto number = static_cast<std::int16_t>(n);
-  int count = 0;
   for (int a = 0; a < kArrangementCount; ++a) {
-    const auto& r = stores.arrangements.records[static_cast<std::size_t>(a)];
-    if (r.Name() == kBlankName || r.StyleNumber() != number) continue;
-    ++count;
-    if (list) list->push_back("Arr " + ArrangementLabel(a));
+    auto& r = s.arrangements.records[static_cast<std::size_t>(a)];
+    if (r.Name() != kBlankName && r.StyleNumber() == number) visit(kArrangement, a, r);
   }
   for (int b = 0; b < kSequenceItemCount; ++b) {
-    const auto& r = stores.backingSequences.records[static_cast<std::size_t>(b)];
-    if (r.Name() == kBlankName || r.Style() != number) continue;
-    ++count;
-    if (list) list->push_back("BSeq  " + std::to_string(b));
+    auto& r = s.backingSequences.records[static_cast<std::size_t>(b)];
+    if (r.Name() != kBlankName && r.Style() == number) visit(kBackingSequence, b, r);
   }
+}
+
+void Redirect(ArrangementRecord& r, std::int16_t to) { r.SetStyleNumber(to); }
+void Redirect(BackingSequenceRecord& r, std::int16_t to) { r.SetStyle(to); }
+
+}  // namespace
+
+int FindStyleCallers(const Workspace& ws, int d, int n, std::vector<std::string>* list) {
+  int count = 0;
+  ScanStyleCalls(ws.Stores(d), n, [&](int kind, int item, const auto&) {
+    ++count;
+    if (list) list->push_back(kind == kArrangement ? "Arr " + ArrangementLabel(item) : "BSeq  " + std::to_string(item));
+  });
   return count;
 }
 
-void RedirectStyleCalls(Workspace& ws, int d, int from, int to) {
-  auto& stores = ws.Stores(d);
-  const auto oldNumber = static_cast<std::int16_t>(from);
-  const auto newNumber = static_cast<std::int16_t>(to);
-  for (auto& r : stores.arrangements.records) {
-    if (r.Name() == kBlankName || r.StyleNumber() != oldNumber) continue;
-    r.SetStyleNumber(newNumber);
-    ws.MarkModified(d, kArrangement);
-  }
-  for (auto& r : stores.backingSequences.records) {
-    if (r.Name() == kBlankName || r.Style() != oldNumber) continue;
-    r.SetStyle(newNumber);
-    ws.MarkModified(d, kBackingSequence);
-  }
+std::vector<CallSite> RedirectStyleCalls(Workspace& ws, int d, int from, int to) {
+  std::vector<CallSite> changed;
+  ScanStyleCalls(ws.Stores(d), from, [&](int kind, int item, auto& record) {
+    Redirect(record, static_cast<std::int16_t>(to));
+    ws.MarkModified(d, kind);
+    changed.push_back({kind, item, -1});
+  });
+  return changed;
+}
+
+void RedirectStyleCallSites(Workspace& ws, int d, const std::vector<CallSite>& sites, int from, int to) {
+  ScanStyleCalls(ws.Stores(d), from, [&](int kind, int item, auto& record) {
+    if (std::find(sites.begin(), sites.end(), CallSite{kind, item, -1}) == sites.end()) return;
+    Redirect(record, static_cast<std::int16_t>(to));
+    ws.MarkModified(d, kind);
+  });
 }
 
 }  // namespace tolvane

@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "editing/transfer_records.h"
+
 namespace tolvane {
 
 class Workspace;
@@ -11,6 +13,10 @@ class Workspace;
 // Count of callers of style number n in Set d; their texts ("Arr A11",
 // "BSeq  3") are appended to list when one is given.
 int FindStyleCallers(const Workspace& ws, int d, int n, std::vector<std::string>* list = nullptr);
-void RedirectStyleCalls(Workspace& ws, int d, int from, int to);
+// Every caller of style number `from` calls `to` instead. Returns the
+// Arrangements and Backing Sequences it changed.
+std::vector<CallSite> RedirectStyleCalls(Workspace& ws, int d, int from, int to);
+// The same, for only those of the listed callers that still call `from`.
+void RedirectStyleCallSites(Workspace& ws, int d, const std::vector<CallSite>& sites, int from, int to);
 
 }  // namespace tolvane
