@@ -50,6 +50,8 @@ const KindEdits* EditsOfKind(int kind) {
     case kArrangement: return &ArrangementEdits();
     case kStyle: return &StyleEdits();
     case kProgram: return &ProgramEdits();
+    case kBackingSequence: return &BackingSequenceEdits();
+    case kSong: return &SongEdits();
     default: return nullptr;
   }
 }

@@ -49,5 +49,7 @@ const KindEdits* EditsOfKind(int kind);
 const KindEdits& ArrangementEdits();
 const KindEdits& StyleEdits();
 const KindEdits& ProgramEdits();
+const KindEdits& BackingSequenceEdits();
+const KindEdits& SongEdits();
 
 }  // namespace tolvane

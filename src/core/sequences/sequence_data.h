@@ -31,6 +31,10 @@ struct BackingSequenceRecord {
   void SetArrangement(std::int16_t n) { PutI16(bytes, 10, n); }
   std::int16_t Style() const { return GetI16(bytes, 12); }
   void SetStyle(std::int16_t n) { PutI16(bytes, 12, n); }
+  // The Backing Sequence chained after this one (0 to 9 when valid).
+  static constexpr std::size_t kNextOffset = 44;
+  std::uint8_t Next() const { return bytes[kNextOffset]; }
+  void SetNext(std::uint8_t n) { bytes[kNextOffset] = n; }
   // Program number of track t (0 to 9: KBD 1, KBD 2, Extra 1 to 8).
   static std::size_t TrackOffset(int t);
   std::int16_t TrackProgram(int t) const { return GetI16(bytes, TrackOffset(t)); }
@@ -40,11 +44,15 @@ struct BackingSequenceRecord {
 
 struct SongRecord {
   std::array<std::uint8_t, kSongRecordSize> bytes{};
+  static constexpr std::size_t kNextOffset = 52;
   static constexpr std::size_t kNameOffset = 53;
   static constexpr std::size_t kTrackSlotsOffset = 93;
   static constexpr std::size_t kTrackSlotSize = 12;
   std::string Name() const { return GetText(bytes, kNameOffset, 10); }
   void SetName(const std::string& name) { PutText(bytes, kNameOffset, 10, name); }
+  // The Song chained after this one (0 to 9 when valid).
+  std::uint8_t Next() const { return bytes[kNextOffset]; }
+  void SetNext(std::uint8_t n) { bytes[kNextOffset] = n; }
   // Program called by song track t (0 to 15), through the one-byte reference.
   std::int16_t TrackProgram(int t) const;
   void SetTrackProgram(int t, int number);
