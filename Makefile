@@ -36,7 +36,7 @@ FUZZ_SECONDS ?= 60
 fuzz:
 	@./scripts/install-deps.sh fuzz
 	CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTOLVANE_FUZZ=ON -DTOLVANE_SANITIZE=ON -DTOLVANE_APP=OFF -DTOLVANE_BENCH=OFF
-	cmake --build $(FUZZ_BUILD) -j$(JOBS) --target fuzz_arrangement fuzz_style fuzz_program fuzz_backing_sequence fuzz_song fuzz_preset_names
+	cmake --build $(FUZZ_BUILD) -j$(JOBS) --target fuzz_arrangement fuzz_style fuzz_program fuzz_backing_sequence fuzz_song fuzz_preset_names fuzz_istyle
 	./scripts/run-fuzzers.sh $(FUZZ_BUILD)/bin $(FUZZ_SECONDS)
 
 bench: build

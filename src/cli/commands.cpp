@@ -10,6 +10,7 @@
 #include <system_error>
 
 #include "arrangements/arrangement_data.h"
+#include "open_for_cli.h"
 #include "programs/program_numbers.h"
 #include "sets/set_files.h"
 #include "storage/tables.h"
@@ -21,27 +22,6 @@ namespace fs = std::filesystem;
 namespace tolvane {
 
 namespace {
-
-// Opens the Set quietly; 0 when it cannot be read whole (the reason is on
-// standard error).
-int OpenForCli(CliContext& cx, const std::string& setPath) {
-  cx.ui.prefix = setPath + ": ";
-  for (int k = 0; k < kSetFileKinds; ++k) {
-    std::error_code ec;
-    if (!fs::exists(KindFilePath(setPath, k), ec)) {
-      cx.err << setPath << ": File " << FolderOf(setPath) << '/' << UpperAscii(BaseNameOf(setPath) + KindExtension(k))
-             << " not found\n";
-      return 0;
-    }
-  }
-  const int errorsBefore = cx.ui.errors;
-  const int d = OpenSet(cx.ws, OpenMode::Open, setPath);
-  if (d != 0 && cx.ui.errors != errorsBefore) {
-    UnloadDocument(cx.ws, d);
-    return 0;
-  }
-  return d;
-}
 
 Bytes ReadAll(const std::string& path) {
   std::ifstream in(path, std::ios::binary);

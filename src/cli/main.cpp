@@ -1,4 +1,6 @@
-// tolvane-cli: reading, checking and rewriting Sets without a window.
+// tolvane-cli: reading, checking, rewriting and reporting on Sets without a window.
+
+#include <CLI/CLI.hpp>
 
 #include <iostream>
 #include <string>
@@ -6,61 +8,108 @@
 
 #include "commands.h"
 #include "console_ui.h"
+#include "preset_file.h"
+#include "report_commands.h"
+#include "reports/report_date.h"
 #include "set_argument.h"
 #include "sets/set_files.h"
+#include "storage/tables.h"
 
 namespace {
 
-const char* const kUsage =
-    "Usage: tolvane-cli COMMAND [ARGUMENTS]\n"
-    "\n"
+const char* const kSetHelp =
     "SET is a Set's path without extension, or the path of any one of its five\n"
     "files (.ARR, .STY, .PCG, .BSQ, .SNG).\n"
-    "\n"
-    "Commands:\n"
-    "  info SET           List the Set's named items, its style Blocks with their\n"
-    "                     free events, and the event-memory figures.\n"
-    "  check SET...       Read each Set, write its five files into a scratch folder\n"
-    "                     and compare them with the originals byte for byte. Prints\n"
-    "                     \"identical\", or each differing file with its first\n"
-    "                     differing offset. Exit status 0 when all are identical,\n"
-    "                     1 when any differs, 2 when any cannot be read.\n"
-    "  resave SET DEST    Read SET and write all five files to DEST, a path without\n"
-    "                     extension.\n"
-    "  --help             Show this text.\n";
+    "Exit status: 0 done, 1 a difference or a failed write, 2 a Set that cannot\n"
+    "be read or a wrong command line.";
+
+struct Arguments {
+  std::string set;
+  std::vector<std::string> sets;
+  std::string destination;
+  std::string date;
+  std::string presets;
+  std::string kind;
+};
+
+std::string UsageError(const CLI::App*, const CLI::Error& e) {
+  return std::string("tolvane-cli: ") + e.what() + "\nRun with --help for more information.\n";
+}
+
+void AddPresetsOption(CLI::App* command, Arguments& a) {
+  command->add_option("--presets", a.presets, "Read the preset names from FILE instead of I3PRSTS.TXT beside the program")
+      ->option_text("FILE");
+}
+
+int KindOf(const std::string& kind) {
+  if (kind == "styles") return tolvane::kStyle;
+  if (kind == "programs") return tolvane::kProgram;
+  return tolvane::kArrangement;
+}
+
+std::vector<std::string> SetPaths(const std::vector<std::string>& arguments) {
+  std::vector<std::string> paths;
+  for (const auto& argument : arguments) paths.push_back(tolvane::SetPathFromArgument(argument));
+  return paths;
+}
 
 }  // namespace
 
 int main(int argc, char** argv) {
   using namespace tolvane;
-  std::vector<std::string> args(argv + 1, argv + argc);
-  if (args.empty() || args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
-    (args.empty() ? std::cerr : std::cout) << kUsage;
-    return args.empty() ? 2 : 0;
+  Arguments a;
+  CLI::App app("Reads, checks, rewrites and reports on Korg i3 Sets.", "tolvane-cli");
+  app.footer(kSetHelp);
+  app.require_subcommand(0, 1);
+  app.failure_message(UsageError);
+
+  CLI::App* info = app.add_subcommand("info", "List the Set's named items, its style Blocks with their free events, "
+                                              "and the event-memory figures.");
+  info->add_option("SET", a.set, "The Set")->required()->type_name("");
+  CLI::App* check = app.add_subcommand("check", "Read each Set, write its five files into a scratch folder and "
+                                                "compare them with the originals byte for byte. Prints \"identical\", "
+                                                "or each differing file with its first differing offset.");
+  check->add_option("SET", a.sets, "The Sets")->required()->type_name("");
+  CLI::App* resave = app.add_subcommand("resave", "Read SET and write all five files to DEST.");
+  resave->add_option("SET", a.set, "The Set")->required()->type_name("");
+  resave->add_option("DEST", a.destination, "The destination: a path without extension")->required()->type_name("");
+  CLI::App* report = app.add_subcommand("report", "Write the Set report, as the report window shows it.");
+  report->add_option("--date", a.date, "Put TEXT in the heading instead of the current date and time")
+      ->option_text("TEXT");
+  AddPresetsOption(report, a);
+  report->add_option("SET", a.set, "The Set")->required()->type_name("");
+  CLI::App* subset = app.add_subcommand("subset", "Write the tab-separated subset report of the Sets: one header "
+                                                  "row, then the rows of each Set in the order given.");
+  subset->add_option("--kind", a.kind, "The items listed")
+      ->required()
+      ->check(CLI::IsMember({"arrangements", "styles", "programs"}));
+  AddPresetsOption(subset, a);
+  subset->add_option("SET", a.sets, "The Sets")->required()->type_name("");
+
+  try {
+    app.parse(argc, argv);
+  } catch (const CLI::ParseError& e) {
+    return app.exit(e, std::cout, std::cerr) == 0 ? 0 : 2;
   }
-  const std::string command = args[0];
-  const std::vector<std::string> operands(args.begin() + 1, args.end());
-  const bool known = (command == "info" && operands.size() == 1) || (command == "check" && !operands.empty()) ||
-                     (command == "resave" && operands.size() == 2);
-  if (!known) {
-    std::cerr << "tolvane-cli: unknown command or wrong number of arguments: " << command << "\n\n" << kUsage;
+  if (app.get_subcommands().empty()) {
+    std::cerr << app.help();
     return 2;
   }
 
   ConsoleUi ui;
   Workspace ws(ui, ui);
   ui.prefix = "tolvane-cli: ";
-  if (!BuildTables(ws, ExecutableFolder(argv[0])) || !LoadPresetNames(ws)) return 2;
+  if (!BuildTables(ws, ExecutableFolder(argv[0]))) return 2;
+  if (a.presets.empty() ? !LoadPresetNames(ws) : !LoadPresetNamesFrom(ws, a.presets, std::cerr)) return 2;
   // Duplicate names are worth a warning when looking at a Set, not when
-  // checking or copying its bytes.
-  ws.prefs.warnDupl = command == "info" ? 1 : 0;
+  // checking, copying or reporting on it.
+  ws.prefs.warnDupl = info->parsed() ? 1 : 0;
   CliContext cx{ws, ui, std::cout, std::cerr};
 
-  if (command == "info") return InfoCommand(cx, SetPathFromArgument(operands[0]));
-  if (command == "check") {
-    std::vector<std::string> sets;
-    for (const auto& operand : operands) sets.push_back(SetPathFromArgument(operand));
-    return CheckCommand(cx, sets);
-  }
-  return ResaveCommand(cx, SetPathFromArgument(operands[0]), SetPathFromArgument(operands[1]));
+  if (info->parsed()) return InfoCommand(cx, SetPathFromArgument(a.set));
+  if (check->parsed()) return CheckCommand(cx, SetPaths(a.sets));
+  if (resave->parsed()) return ResaveCommand(cx, SetPathFromArgument(a.set), SetPathFromArgument(a.destination));
+  if (report->parsed())
+    return ReportCommand(cx, SetPathFromArgument(a.set), report->count("--date") > 0 ? a.date : CurrentReportDate());
+  return SubsetCommand(cx, KindOf(a.kind), SetPaths(a.sets));
 }

@@ -28,6 +28,8 @@
 #include "params/program_params_dialog.h"
 #include "params/sequence_params_dialog.h"
 #include "params/style_params_dialog.h"
+#include "reports/report_window.h"
+#include "reports/set_report.h"
 #include "shell/about_dialog.h"
 #include "shell/help_window.h"
 #include "shell/main_window.h"
@@ -118,6 +120,14 @@ int main(int argc, char** argv) {
   OptionsDialog options(main);
   options.LoadFrom(h.Ws().prefs);
   SaveShown(options, "dialog_options");
+
+  ReportWindow report(h.Ws(), 1, BuildSetReport(h.Ws(), 1, "7-Mar-2025 09:05:00"), main);
+  SaveShown(report, "dialog_report");
+  ProgressWindow creating(main);
+  creating.Start(QString::fromStdString(kSetReportProgressCaption), 0, 67);
+  creating.Advance(30);
+  Save(&creating, "dialog_progress_report");
+  creating.Finish();
 
   ProgressWindow loading(main);
   loading.Start("Loading DEMO Files...", 0.001, 15.001);

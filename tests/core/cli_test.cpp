@@ -17,12 +17,12 @@ namespace {
 
 struct CliRun {
   int status = -1;
-  std::string out;  // standard output and standard error, in that order
+  std::string out;  // standard output and standard error, in that order, unless errors is given
 };
 
-CliRun RunCli(const std::string& arguments) {
+CliRun RunCli(const std::string& arguments, const std::string& errors = "&1") {
   CliRun run;
-  const std::string command = std::string(TOLVANE_BIN_DIR) + "/tolvane-cli " + arguments + " 2>&1";
+  const std::string command = std::string(TOLVANE_BIN_DIR) + "/tolvane-cli " + arguments + " 2>" + errors;
   FILE* pipe = ::popen(command.c_str(), "r");
   if (!pipe) return run;
   std::array<char, 4096> buffer{};
@@ -114,10 +114,60 @@ TEST(Cli, InfoListsTheDemoSet) {
 TEST(Cli, UsageErrorsAreReported) {
   CliRun run = RunCli("frobnicate");
   EXPECT_EQ(run.status, 2);
-  EXPECT_EQ(run.out.rfind("tolvane-cli: unknown command or wrong number of arguments: frobnicate\n", 0), 0u);
+  EXPECT_EQ(run.out, "tolvane-cli: The following argument was not expected: frobnicate\n"
+                     "Run with --help for more information.\n");
+  run = RunCli("subset --kind songs x");
+  EXPECT_EQ(run.status, 2);
+  EXPECT_EQ(run.out.rfind("tolvane-cli: --kind: songs not in {arrangements,styles,programs}\n", 0), 0u) << run.out;
   run = RunCli("--help");
   EXPECT_EQ(run.status, 0);
-  EXPECT_NE(run.out.find("  resave SET DEST"), std::string::npos);
+  EXPECT_NE(run.out.find("\n  resave "), std::string::npos);
+  run = RunCli("report --help");
+  EXPECT_EQ(run.status, 0);
+  EXPECT_NE(run.out.find("Usage: tolvane-cli report [OPTIONS] SET\n"), std::string::npos) << run.out;
+}
+
+std::string Expected(const std::string& name) {
+  const Bytes bytes = ReadFileBytes(std::string(TOLVANE_EXPECTED_DIR) + "/" + name);
+  return std::string(bytes.begin(), bytes.end());
+}
+
+// The reports of the shipped Sets stay as they are.
+TEST(Cli, ReportsOfTheShippedSets) {
+  for (const std::string set : {"DEMO", "I3EMPTY"}) {
+    const std::string path = std::string(TOLVANE_DATA_DIR) + "/" + set + "/" + set;
+    EXPECT_EQ(RunCli("report --date '1-Jan-2000 00:00:00' " + path).out, Expected(set + "_report.txt")) << set;
+    for (const std::string kind : {"arrangements", "styles", "programs"})
+      EXPECT_EQ(RunCli("subset --kind " + kind + " " + path).out, Expected(set + "_" + kind + ".xls")) << kind;
+  }
+}
+
+// With another preset names file, as a collection of Sets is listed.
+TEST(Cli, SubsetOfSeveralSetsIsOneTableWithoutTheUnreadableOnes) {
+  TempDir dir;
+  const std::string demo = std::string(TOLVANE_DATA_DIR) + "/DEMO/DEMO";
+  for (int k = 0; k < kSetFileKinds; ++k) fs::copy_file(demo + KindExtension(k), dir / "COPY" + KindExtension(k));
+  const Bytes names = ReadFileBytes(std::string(TOLVANE_DATA_DIR) + "/I3PRSTS.TXT");
+  std::string text(names.begin(), names.end());
+  text.replace(text.find("Prog A16"), 8, "My Sound");
+  WriteFileBytes(dir / "NAMES.TXT", Bytes(text.begin(), text.end()));
+
+  CliRun run = RunCli("subset --kind styles " + demo + " " + dir / "MISSING " + std::string(TOLVANE_DATA_DIR) +
+                          "/I3EMPTY/I3EMPTY.STY " + dir / "copy --presets " + dir / "NAMES.TXT",
+                      dir / "errors");
+  EXPECT_EQ(run.status, 2);
+  std::string table = Expected("DEMO_styles.xls");
+  table.replace(table.find("Prog A16"), 8, "My Sound");
+  std::string copyRows = table.substr(table.find('\n') + 1);
+  for (std::size_t at = 0; at < copyRows.size(); at = copyRows.find('\n', at) + 1) copyRows.replace(at, 4, "COPY");
+  const std::string empty = Expected("I3EMPTY_styles.xls");
+  EXPECT_EQ(run.out, table + empty.substr(empty.find('\n') + 1) + copyRows);
+  const Bytes errors = ReadFileBytes(dir / "errors");
+  EXPECT_EQ(std::string(errors.begin(), errors.end()), dir / "MISSING: File " + dir / "MISSING.ARR not found\n");
+
+  run = RunCli("report --presets " + dir / "nowhere.txt " + demo);
+  EXPECT_EQ(run.status, 2);
+  EXPECT_EQ(run.out, "tolvane-cli: Error getting Preset names from file " + dir / "nowhere.txt\n");
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include "document/document_window.h"
 #include "document/edit_wiring.h"
 #include "document/shell_commands.h"
+#include "reports/report_commands.h"
 #include "shell/window_arrangement.h"
 #include "sets/workspace.h"
 
@@ -47,6 +48,7 @@ void DocumentWindows::OpenDocumentWindow(int d) {
   sub->show();
   area_->setActiveSubWindow(sub);
   ConnectEditCommands(doc, *ws_);
+  ConnectReportCommands(doc, *ws_);
   doc->Setup(d);
   if (ws_->prefs.wArrangeMode == 0)
     CascadeDocuments(*area_);

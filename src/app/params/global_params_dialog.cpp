@@ -35,11 +35,13 @@ GlobalParamsDialog::GlobalParamsDialog(GlobalDetails& model, QWidget* parent)
   list(8, C::VelocityCurve, "Velocity Curve");
   list(9, C::AftertouchCurve, "Aftertouch Curve");
 
-  // The import of the Global data from another Set is not part of the
-  // editor yet: the button is there, and cannot be pressed.
+  // "I&mport" closes the dialog keeping its change mark; the import follows.
   cmdImport = new QPushButton(tr("I&mport"), this);
   cmdImport->setObjectName(QStringLiteral("cmdImport"));
-  cmdImport->setEnabled(false);
+  connect(cmdImport, &QPushButton::clicked, this, [this] {
+    model_.RequestImport();
+    accept();
+  });
 
   auto* buttons = ButtonRow();
   buttons->insertWidget(0, cmdImport);

@@ -1,6 +1,7 @@
 #include "details/global_details.h"
 
 #include "details/detail_lines.h"
+#include "sets/kind_import.h"
 #include "sets/workspace.h"
 #include "storage/tables.h"
 
@@ -63,16 +64,20 @@ void GlobalDetails::Select(GlobalControl control, int position) {
 }
 
 bool GlobalDetails::Apply() {
-  if (!changed_) return false;
-  return RunGuarded(*ws_, kGlobal, [&] {
-    GlobalRecord r = work_;
-    for (int i = 0; i < kGlobalControlCount; ++i) {
-      const auto c = static_cast<C>(i);
-      r.bytes.at(ByteOf(c)) = static_cast<std::uint8_t>(positions_[Index(c)]);
-    }
-    ws_->Stores(d_).global = r;
-    ws_->MarkModified(d_, kProgram);
-  });
+  bool stored = false;
+  if (changed_) {
+    stored = RunGuarded(*ws_, kGlobal, [&] {
+      GlobalRecord r = work_;
+      for (int i = 0; i < kGlobalControlCount; ++i) {
+        const auto c = static_cast<C>(i);
+        r.bytes.at(ByteOf(c)) = static_cast<std::uint8_t>(positions_[Index(c)]);
+      }
+      ws_->Stores(d_).global = r;
+      ws_->MarkModified(d_, kProgram);
+    });
+  }
+  if (import_) RunGuarded(*ws_, kGlobal, [&] { imported_ = ImportWholeKind(*ws_, d_, kGlobal).changed; });
+  return stored || imported_;
 }
 
 }  // namespace tolvane

@@ -1,6 +1,7 @@
 #pragma once
 // FParGbl: the Set's Global data, its pedal and switch functions and its
-// curves, edited on a working copy and stored on "&OK" after a change.
+// curves, edited on a working copy and stored on "&OK" after a change; or
+// imported whole from another Set's program file through "I&mport".
 
 #include <array>
 #include <optional>
@@ -29,9 +30,14 @@ class GlobalDetails {
   // A click in a list; only valid positions are taken.
   void Select(GlobalControl control, int position);
   void Cancel() { changed_ = false; }
+  // "I&mport": the import runs once the dialog has closed.
+  void RequestImport() { import_ = true; }
   // With the change mark set: stores the positions into the Set's record and
-  // marks its program file modified. True when the Set was changed.
+  // marks its program file modified. Then, when asked for, imports the
+  // record from another Set. True when the Set was changed.
   bool Apply();
+  // The import replaced the record: a new dialog shows what came in.
+  bool Imported() const { return imported_; }
 
  private:
   GlobalDetails(Workspace& ws, int d) : ws_(&ws), d_(d) {}
@@ -44,7 +50,7 @@ class GlobalDetails {
   GlobalRecord work_;
   std::string caption_;
   std::array<int, kGlobalControlCount> positions_{};
-  bool changed_ = false;
+  bool changed_ = false, import_ = false, imported_ = false;
 };
 
 }  // namespace tolvane

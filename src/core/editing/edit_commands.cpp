@@ -3,6 +3,8 @@
 #include "editing/edit_guard.h"
 #include "editing/kind_edits.h"
 #include "editing/undo_state.h"
+#include "istyle/istyle_imports.h"
+#include "sets/kind_import.h"
 #include "sets/workspace.h"
 #include "storage/tables.h"
 
@@ -79,6 +81,10 @@ bool Carry(Workspace& ws, int d, int tab, const KindEdits& edits, int item, Edit
     case EditAction::Paste: FollowOutcome(ws, d, edits.Paste(ws, d, u)); return true;
     case EditAction::Delete: FollowOutcome(ws, d, edits.Delete(ws, d, u)); return true;
     case EditAction::Insert: FollowOutcome(ws, d, edits.Insert(ws, d, u)); return true;
+    case EditAction::PasteFromIStyle:
+      if (tab > kProgram) return false;
+      FollowOutcome(ws, d, ImportItemFromIStyle(ws, d, tab, u));
+      return true;
     case EditAction::EraseBank:
       if (u < 0 || !ConfirmEraseBank(ws)) return true;
       if (edits.EraseBank(ws, d, item).changed) {
@@ -90,10 +96,20 @@ bool Carry(Workspace& ws, int d, int tab, const KindEdits& edits, int item, Edit
   }
 }
 
+// Edit > Import replaces the whole kind of the tab shown; nothing takes it back.
+bool ImportIntoTab(Workspace& ws, int d, int tab) {
+  if (tab < kArrangement || tab >= kSetFileKinds) return false;
+  RunGuarded(ws, tab, [&] {
+    if (ImportWholeKind(ws, d, tab).changed) SetUndoAvailable(ws, d, false);
+  });
+  return true;
+}
+
 }  // namespace
 
 bool DispatchEditCommand(Workspace& ws, int d, int tab, int item, EditAction command) {
   if (!ws.InUse(d)) return false;
+  if (command == EditAction::Import) return ImportIntoTab(ws, d, tab);
   const KindEdits* edits = EditsOfKind(tab);
   if (!edits) return false;
   bool handled = true;

@@ -41,7 +41,10 @@ std::optional<KindFile> OpenKindFile(Workspace& ws, const std::string& setPath, 
     }
     return std::nullopt;
   }
-  std::ifstream in(file.path, std::ios::binary);
+  // Unbuffered: only the 8 header bytes are read, not a buffer's worth.
+  std::ifstream in;
+  in.rdbuf()->pubsetbuf(nullptr, 0);
+  in.open(file.path, std::ios::binary);
   if (!in) {
     ShowFileError(ws, "Can't open file " + shownName);
     return std::nullopt;

@@ -54,6 +54,10 @@ int OpenSet(Workspace& ws, OpenMode mode, const std::string& name);
 Bytes EncodeKindFile(const SetStores& set, int kind);
 // The writers, each following the scratch-file protocol.
 bool WriteKindFile(Workspace& ws, int d, int kind);
+// The protocol itself: bytes go whole to the scratch file, then replace the
+// destination in one step. A read-only destination is not touched. Failures
+// show "Error saving " + the kind's name + " data." and return false.
+bool WriteThroughScratch(Workspace& ws, const std::string& destination, const Bytes& bytes, int kind);
 std::string ChooseSetDestination(Workspace& ws);
 bool SaveSet(Workspace& ws, int d, const std::string& fullPath, bool allKinds);
 // Both return true when every file that was to be written has been written.

@@ -63,15 +63,13 @@ bool ReadKindFile(Workspace& ws, const KindFile& file, int d, int kind) {
   return false;
 }
 
-bool WriteKindFile(Workspace& ws, int d, int kind) {
+bool WriteThroughScratch(Workspace& ws, const std::string& destination, const Bytes& bytes, int kind) {
   BusyPointer busy(ws.ui);
   const std::string& scratch = ws.locations.scratchFile;
   std::error_code ec;
   fs::create_directories(ws.locations.scratchFolder, ec);
   if (fs::exists(scratch, ec)) fs::remove(scratch, ec);
 
-  const DocumentSlot& slot = ws.Slot(d);
-  const std::string destination = KindFilePath(slot.folder + "/" + slot.name, kind);
   if (fs::exists(destination, ec) && IsReadOnly(destination)) {
     ShowSaveError(ws, kind, "Destination file is Read-Only!");
     return false;
@@ -80,7 +78,7 @@ bool WriteKindFile(Workspace& ws, int d, int kind) {
   // The whole file goes to the scratch file first; the destination is then
   // replaced in one step, from a copy beside it, so that it is never half written.
   const std::string beside = FolderOf(destination) + "/." + BaseNameOf(destination) + ".tolvane-new";
-  bool ok = WriteWhole(scratch, EncodeKindFile(ws.Stores(d), kind));
+  bool ok = WriteWhole(scratch, bytes);
   if (ok) ok = fs::copy_file(scratch, beside, fs::copy_options::overwrite_existing, ec) && !ec;
   if (ok) {
     fs::rename(beside, destination, ec);
@@ -89,10 +87,14 @@ bool WriteKindFile(Workspace& ws, int d, int kind) {
   std::error_code ignore;
   fs::remove(beside, ignore);
   fs::remove(scratch, ignore);
-  if (!ok) {
-    ShowSaveError(ws, kind, "");
-    return false;
-  }
+  if (!ok) ShowSaveError(ws, kind, "");
+  return ok;
+}
+
+bool WriteKindFile(Workspace& ws, int d, int kind) {
+  const DocumentSlot& slot = ws.Slot(d);
+  const std::string destination = KindFilePath(slot.folder + "/" + slot.name, kind);
+  if (!WriteThroughScratch(ws, destination, EncodeKindFile(ws.Stores(d), kind), kind)) return false;
   SetStores& s = ws.Stores(d);
   if (kind == kBackingSequence) s.backingSequences.filePath = destination;
   if (kind == kSong) s.songs.filePath = destination;

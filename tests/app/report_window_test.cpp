@@ -1,0 +1,101 @@
+// The report window and the subset report file of the DEMO Set's window.
+
+#include <QFile>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTimer>
+
+#include <filesystem>
+#include <functional>
+
+#include "demo_window.h"
+#include "reports/report_window.h"
+#include "ui/cp1252.h"
+
+namespace fs = std::filesystem;
+
+namespace tolvane::test {
+namespace {
+
+std::string ReadAll(const std::string& path) {
+  QFile file(QString::fromStdString(path));
+  return file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : std::string("(none)");
+}
+
+std::size_t LineStart(const std::string& text, int n) {
+  std::size_t at = 0;
+  for (int i = 0; i < n; ++i) at = text.find("\r\n", at) + 2;
+  return at;
+}
+
+// Runs `check` on the report window once its modal loop runs, then closes it.
+void WhenShown(const std::function<void(ReportWindow*)>& check) {
+  auto* poll = new QTimer;
+  QObject::connect(poll, &QTimer::timeout, [poll, check] {
+    auto* window = qobject_cast<ReportWindow*>(QApplication::activeModalWidget());
+    if (!window) return;
+    poll->deleteLater();
+    poll->stop();
+    check(window);
+    window->cmdClose->click();
+  });
+  poll->start(10);
+}
+
+using ReportWindowTest = DemoWindowTest;
+
+TEST_F(ReportWindowTest, ShowsPrintsAndSavesTheReport) {
+  const std::string folder = h.Folder().toStdString();
+  bool shown = false;
+  WhenShown([&](ReportWindow* window) {
+    shown = true;
+    EXPECT_EQ(window->windowTitle(), "Report on DEMO");
+    EXPECT_EQ(window->txtRep->font().family(), "Courier New");
+    const std::string& text = window->Text();
+    // The heading has today's date; everything else is as it must stay.
+    const std::string heading = text.substr(LineStart(text, 3), 100);
+    EXPECT_TRUE(QRegularExpression("^DEMO +\\d{1,2}-[A-Z][a-z]{2}-\\d{4} \\d\\d:\\d\\d:\\d\\d$")
+                    .match(QString::fromStdString(heading)).hasMatch()) << heading;
+    std::string expected = ReadAll(TOLVANE_EXPECTED_DIR "/DEMO_report.txt");
+    expected.replace(LineStart(expected, 3), 100, heading);
+    EXPECT_EQ(text, expected);
+    EXPECT_EQ(window->txtRep->toPlainText().replace("\n", "\r\n").toStdString(), text);
+
+    window->Printer().setOutputFormat(QPrinter::PdfFormat);
+    window->Printer().setOutputFileName(QString::fromStdString(folder + "/report.pdf"));
+    EXPECT_TRUE(window->PrintReport());
+    const std::string pdf = ReadAll(folder + "/report.pdf");
+    EXPECT_EQ(pdf.substr(0, 5), "%PDF-");
+    EXPECT_NE(pdf.find("LiberationMono"), std::string::npos);
+
+    h.ui.ChooseFile(folder + "/DEMO.TXT");
+    window->cmdSave->click();
+    EXPECT_EQ(ReadAll(folder + "/DEMO.TXT"), text + "\r\n");
+    // A folder that cannot be written keeps the file it has.
+    fs::create_directory(folder + "/locked");
+    QFile::copy(QString::fromStdString(folder + "/report.pdf"), QString::fromStdString(folder + "/locked/R.TXT"));
+    fs::permissions(folder + "/locked", fs::perms::owner_read | fs::perms::owner_exec);
+    h.ui.ChooseFile(folder + "/locked/R.TXT").Answer(MsgResult::Yes).Answer(MsgResult::Ok);
+    window->cmdSave->click();
+    fs::permissions(folder + "/locked", fs::perms::owner_all);
+    EXPECT_EQ(h.log.back(), "message Error|Error saving Report to file " + folder + "/locked/R.TXT");
+    EXPECT_EQ(ReadAll(folder + "/locked/R.TXT"), pdf);
+  });
+  doc->Menus().uSetReport->trigger();
+  EXPECT_TRUE(shown);
+  EXPECT_EQ(h.ui.progressCaptions.back(), "Creating Set Report...");
+  EXPECT_EQ(h.ui.unexpected, 0);
+}
+
+TEST_F(ReportWindowTest, SubsetFileOfTheTabShown) {
+  ShowTab(kTabStyles);
+  const std::string path = h.Folder().toStdString() + "/DEMO.XLS";
+  h.ui.ChooseFile(path);
+  doc->Menus().uSubsetReport->trigger();
+  EXPECT_EQ(h.ui.fileDialogs.back().title, "Save Style Report to File...");
+  EXPECT_EQ(ReadAll(path), ReadAll(TOLVANE_EXPECTED_DIR "/DEMO_styles.xls"));
+}
+
+}  // namespace
+}  // namespace tolvane::test

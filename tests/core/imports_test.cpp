@@ -1,0 +1,144 @@
+// Importing: a whole kind from another Set's file (Edit > Import), one item
+// from an IStyle file (Paste from IStyle), and items saved as IStyle files.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <tuple>
+
+#include "edit_sets.h"
+#include "editing/edit_commands.h"
+#include "istyle/istyle_exports.h"
+#include "sets/kind_import.h"
+
+namespace fs = std::filesystem;
+
+namespace tolvane::test {
+namespace {
+
+using Events = std::vector<std::string>;
+
+class Imports : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    WriteSetFiles(dir + "/other", "OTHER", other);
+    EditRecords& r = e.ws.edits;  // edits to be forgotten by an import, or kept by a refused one
+    r.styles.undo.operation = r.programs.undo.operation = r.songs.undo.operation = kUndoPaste;
+  }
+  // Runs the command on item `item` of tab `tab` of Set `set` with the file
+  // chosen under the test's folder ("" cancels); the messages that follow are
+  // expected, the first (a question) answered with `answer`.
+  void Run(EditAction command, int set, int tab, int item, const std::string& chosen, const Events& messages = {},
+           MsgResult answer = MsgResult::Ok) {
+    e.ui.ExpectFileDialog(chosen.empty() ? "" : dir + chosen);
+    for (const auto& m : messages) e.ui.ExpectMessage(m, &m == &messages[0] ? answer : MsgResult::Ok);
+    e.ui.events.clear();
+    ASSERT_TRUE(DispatchEditCommand(e.ws, set, tab, item, command));
+  }
+
+  EditWorkspace e;
+  SetStores x = EditSet(11);
+  const SetStores other = EditSet(12, 3);
+  const int d = e.Add(x, "SETX");
+  const std::string dir = e.t.dir.path();
+};
+
+TEST_F(Imports, AWholeKindIsReplacedAndCallsKeepTheirNumbers) {
+  Arr(x, 0).SetStyleNumber(49);  // now calls the imported U12
+  e.ws.Stores(d) = x;
+  for (const int k : {kStyle, kProgram}) {
+    Run(EditAction::Import, d, k, 0, "/other/other" + KindExtension(k));
+    if (k == kStyle) x.styles = other.styles;
+    else x.programs = other.programs;  // the global record stays
+    e.ExpectSet(d, x);
+    EXPECT_EQ(UndoCodeOf(e.ws, k), kUndoNothing);
+    EXPECT_EQ(e.ui.events, (Events{"refresh 1 " + std::to_string(k), "undo 1 0"}));
+  }
+  EXPECT_EQ(e.ui.fileDialogs[1].title + e.ui.fileDialogs[1].initialName, "Import all Program from...*.PCG");
+  // The global record is saved with the Programs, so their flag is set too.
+  e.ui.ExpectFileDialog(dir + "/other/OTHER.PCG");
+  EXPECT_TRUE(ImportWholeKind(e.ws, d, kGlobal).changed);
+  EXPECT_EQ(e.ws.Stores(d).global.bytes, other.global.bytes);
+  EXPECT_EQ(e.ws.Slot(d).modified, (std::array<std::int16_t, 8>{0, 1, 1, 0, 0, 0, 0, 1}));
+}
+
+TEST_F(Imports, WholeKindImportsRefusedOrCancelledChangeNothing) {
+  Bytes song = EncodeKind(other, kSong);
+  song[6] = 3;  // an arrangement file's code
+  WriteFileBytes(dir + "/other/OTHER.SNG", song);
+  Run(EditAction::Import, d, kSong, 0, "");
+  Run(EditAction::Import, d, kSong, 0, "/other/OTHER.SNG",
+      {dir + "/other/OTHER.SNG is not a valid file", "Error getting Song data.\r\n"});
+  e.ExpectSet(d, x);
+  EXPECT_EQ(UndoCodeOf(e.ws, kSong), kUndoPaste);
+  EXPECT_TRUE(e.ui.events.empty());
+}
+
+TEST_F(Imports, AReaderFailingHalfWayLeavesWhatItReadUnmarked) {
+  Bytes arrangements = EncodeKind(other, kArrangement);
+  PutI16(arrangements, kArrangementDataLengthOffset, 100);  // below the 64 records
+  WriteFileBytes(dir + "/other/OTHER.ARR", arrangements);
+  // The reader's message, then the import's.
+  Run(EditAction::Import, d, kArrangement, 0, "/other/OTHER.ARR", Events(2, "Error getting Arrangement data.\r\n"));
+  EXPECT_FALSE(DecodeArrangementFile(arrangements, x.arrangements));  // the records, no trailing data
+  e.ExpectSet(d, x);
+  EXPECT_FALSE(e.ws.Slot(d).AnyModified());
+  EXPECT_EQ(e.ui.events, (Events{"refresh 1 0", "undo 1 0"}));
+}
+
+TEST_F(Imports, AnIStyleArrangementIsPastedAsStoredAfterTheReferenceQuestion) {
+  ArrangementRecord loaded = Arr(x, 1);
+  loaded.SetName("LOADED");
+  loaded.SetStyleNumber(79);  // U84: not in this Set
+  Arr(x, 5).SetName("");  // all blanks
+  Bsq(x, 2).SetArrangement(7);
+  e.ws.Stores(d) = x;
+  Bytes file{'K', 'O', 'R', 'G', 0x39};
+  file.insert(file.end(), loaded.bytes.begin(), loaded.bytes.end());
+  WriteFileBytes(dir + "/LOADED.IAF", file);
+
+  Run(EditAction::PasteFromIStyle, d, kArrangement, 5, "/loaded.iaf");  // empty: nothing asked
+  EXPECT_EQ(e.ui.events, (Events{"cell 1 0 5", "undo 1 1"}));
+  Run(EditAction::PasteFromIStyle, d, kArrangement, 7, "/LOADED.IAF",
+      {ArrangementReferenceQuestion("ARR 07"), DuplicateNotice("Arrangement", "A18", "A16", "LOADED")}, MsgResult::No);
+  Arr(x, 5) = Arr(x, 7) = loaded;
+  e.ExpectSet(d, x);
+  EXPECT_EQ(e.ws.edits.arrangements.clipboard, (ArrangementClip{0, -1, -1, loaded}));  // from no Set
+  EXPECT_EQ(e.ui.fileDialogs[0].title, "Load one Arrangement from .IAF file...");
+}
+
+TEST_F(Imports, ExportThenImportGivesTheSameItemBack) {
+  Bytes tooLong{'K', 'O', 'R', 'G', 0x39};
+  tooLong.resize(5 + 62 + 60801);  // a data part over one Block's 60800 bytes
+  WriteFileBytes(dir + "/LONG.ISF", tooLong);
+  Run(EditAction::PasteFromIStyle, d, kStyle, 49, "/LONG.ISF", {"Error getting Style data.\r\n"});
+  // Each item is saved, cut, and loaded back into its empty place.
+  using Case = std::tuple<bool (*)(Workspace&, int, int), int, int, int, std::string, std::size_t>;
+  for (const auto& [save, kind, from, cell, file, size] : std::vector<Case>{
+           {ExportArrangementToIStyle, kArrangement, 3, 3, "/A.IAF", 136},
+           {ExportProgramToIStyle, kProgram, 5, 325, "/P.IPF", 169},
+           {ExportProgramToIStyle, kProgram, 64, 518, "/K.IDK", 1009},
+           {ExportStyleToIStyle, kStyle, 1, 49, "/S.ISF", 5 + static_cast<std::size_t>(x.styles.sizes[1])}}) {
+    e.ui.ExpectFileDialog(dir + file.substr(0, 2));  // the extension is added
+    ASSERT_TRUE(save(e.ws, d, from));
+    EXPECT_EQ(ReadFileBytes(dir + file).size(), size);
+    ASSERT_TRUE(DispatchEditCommand(e.ws, d, kind, cell, EditAction::Cut));
+    Run(EditAction::PasteFromIStyle, d, kind, cell, file);
+  }
+  e.ExpectSet(d, x);
+}
+
+TEST_F(Imports, AFailedExportLeavesTheFileAsItWas) {
+  const std::string file = dir + "/KEEP.IAF", error = "Error saving Arrangement data.\r\n";
+  WriteFileBytes(file, {1, 2, 3});
+  fs::create_directories(e.ws.locations.scratchFile + "/x");  // no scratch file can be written
+  e.ui.ExpectFileDialog(file).ExpectMessage(error);
+  EXPECT_FALSE(ExportArrangementToIStyle(e.ws, d, 0));
+  fs::permissions(file, fs::perms::owner_write, fs::perm_options::remove);
+  e.ui.ExpectFileDialog(file).ExpectMessage(error + "Destination file is Read-Only!");
+  EXPECT_FALSE(ExportArrangementToIStyle(e.ws, d, 0));
+  EXPECT_EQ(ReadFileBytes(file), (Bytes{1, 2, 3}));
+}
+
+}  // namespace
+}  // namespace tolvane::test
