@@ -14,10 +14,20 @@
 #include <cstdio>
 
 #include "app_harness.h"
+#include "details/arrangement_details.h"
+#include "details/global_details.h"
+#include "details/program_details.h"
+#include "details/sequence_details.h"
+#include "details/style_details.h"
 #include "smallest_screen.h"
 #include "dialogs/select_item_dialog.h"
 #include "document/document_window.h"
 #include "document/document_windows.h"
+#include "params/arrangement_params_dialog.h"
+#include "params/global_params_dialog.h"
+#include "params/program_params_dialog.h"
+#include "params/sequence_params_dialog.h"
+#include "params/style_params_dialog.h"
 #include "reports/report_window.h"
 #include "reports/set_report.h"
 #include "shell/about_dialog.h"
@@ -136,6 +146,33 @@ int main(int argc, char** argv) {
   SaveShown(style, "dialog_select_style");
   SelectItemDialog program(h.Ws(), 1, SelectKind::Program, 321, "Select a Program for track 'KBD 1  '", main);
   SaveShown(program, "dialog_select_program");
+
+  // The parameters dialogs, on items of the first DEMO window.
+  Workspace& ws = h.Ws();
+  auto arrangementDetails = ArrangementDetails::Open(ws, 1, 0);
+  ArrangementParamsDialog parArr(*arrangementDetails, main);
+  SaveShown(parArr, "param_arrangement");
+  auto globalDetails = GlobalDetails::Open(ws, 1);
+  GlobalParamsDialog parGbl(*globalDetails, main);
+  SaveShown(parGbl, "param_global");
+  auto userStyle = StyleDetails::Open(ws, 1, 57);
+  StyleParamsDialog parSty(*userStyle, main);
+  SaveShown(parSty, "param_style_user");
+  auto presetStyle = StyleDetails::Open(ws, 1, 12);
+  StyleParamsDialog parStyPreset(*presetStyle, main);
+  SaveShown(parStyPreset, "param_style_preset");
+  auto userProgram = ProgramDetails::Open(ws, 1, 320);
+  ProgramParamsDialog parPrg(*userProgram, main);
+  SaveShown(parPrg, "param_program_user");
+  auto presetProgram = ProgramDetails::Open(ws, 1, 0);
+  ProgramParamsDialog parPrgPreset(*presetProgram, main);
+  SaveShown(parPrgPreset, "param_program_preset");
+  auto backingSequence = SequenceDetails::OpenBackingSequence(ws, 1, 1);
+  SequenceParamsDialog parBsq(*backingSequence, main);
+  SaveShown(parBsq, "param_backing_sequence");
+  auto song = SequenceDetails::OpenSong(ws, 1, 1);
+  SequenceParamsDialog parSng(*song, main);
+  SaveShown(parSng, "param_song");
 
   const std::pair<MessageRequest, const char*> messages[] = {
       {{MsgIcon::Exclamation, MsgButtons::YesNoCancel, MsgResult::Cancel, "DEMO", "Save the changes in DEMO ?"},
