@@ -208,7 +208,8 @@ TEST_F(EditMenu, CommandsAreHandedOnWithTheDocumentNumber) {
   QObject::connect(doc, &DocumentWindow::editCommand, [&](int d, EditCommand c) { seen.emplace_back(d, c); });
   doc->Menus().eCopy->trigger();
   doc->Menus().eEraseBank->trigger();
-  emit doc->grdArr->cellDoubleClicked(0, 0);
+  doc->grdArr->setCurrentCell(1, 2);  // A17 is empty: no dialog opens
+  emit doc->grdArr->cellDoubleClicked(1, 2);
   ASSERT_EQ(seen.size(), 3u);
   EXPECT_EQ(seen[0], (std::pair<int, EditCommand>{1, EditCommand::Copy}));
   EXPECT_EQ(seen[1].second, EditCommand::EraseBank);

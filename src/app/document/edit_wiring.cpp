@@ -8,6 +8,7 @@
 #include "editing/edit_commands.h"
 #include "editing/kind_edits.h"
 #include "istyle/istyle_exports.h"
+#include "params/details.h"
 #include "sets/workspace.h"
 
 namespace tolvane {
@@ -51,12 +52,20 @@ void ConnectEditCommands(DocumentWindow* window, Workspace& ws) {
     if (!ws.InUse(d) || window->Document() != d) return;
     const int tab = window->tabMode->currentIndex();
     const int item = CurrentItem(*window, ws, d, tab);
+    if (command == EditCommand::Details) {
+      ShowItemDetails(window, ws, d, tab, item);
+      window->FollowItemContents();
+      return;
+    }
     if (command == EditCommand::ExportToIStyle) {
       if (const KindEdits* edits = EditsOfKind(tab)) ExportItemToIStyle(ws, d, tab, edits->UserIndex(item));
       return;
     }
     DispatchEditCommand(ws, d, tab, item, ActionOf(command));
     window->FollowItemContents();
+  });
+  QObject::connect(window, &DocumentWindow::globalRequested, window, [window, &ws](int d) {
+    if (ws.InUse(d) && window->Document() == d) ShowGlobalDialog(window, ws, d);
   });
 }
 
