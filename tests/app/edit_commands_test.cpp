@@ -4,7 +4,9 @@
 #include <QAction>
 #include <QApplication>
 #include <QDropEvent>
+#include <QMenu>
 #include <QMimeData>
+#include <QTest>
 
 #include <memory>
 
@@ -60,15 +62,18 @@ TEST_F(EditCommandsTest, CutOnTheProgramsTabAsksAboutItsCallers) {
 
 // A drag entering the grid and dropped, as Qt delivers them: an item of the
 // grid's kind lands on the cell under the pointer, another kind is refused.
-bool DropOn(BankGrid* grid, int row, int column, int kind, long long process = ThisProcess()) {
-  std::unique_ptr<QMimeData> owned(MakeDragMime(1, kind, 0, process));
-  QMimeData& mime = *owned;
-  const QRect cell = grid->visualRect(grid->model()->index(row, column));
-  QDragEnterEvent enter(cell.center(), Qt::MoveAction | Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
-  QApplication::sendEvent(grid->viewport(), &enter);
-  QDropEvent drop(QPointF(cell.center()), Qt::MoveAction | Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
-  QApplication::sendEvent(grid->viewport(), &drop);
+bool DropAt(QAbstractItemView* view, QPoint at, int kind, int sourceItem, long long process) {
+  std::unique_ptr<QMimeData> mime(MakeDragMime(1, kind, sourceItem, process));
+  QDragEnterEvent enter(at, Qt::MoveAction | Qt::CopyAction, mime.get(), Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(view->viewport(), &enter);
+  QDropEvent drop(QPointF(at), Qt::MoveAction | Qt::CopyAction, mime.get(), Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(view->viewport(), &drop);
   return drop.isAccepted();
+}
+
+// An item of Set 1 dragged onto a cell.
+bool DropOn(BankGrid* grid, int row, int column, int kind, long long process = ThisProcess(), int sourceItem = 0) {
+  return DropAt(grid, grid->visualRect(grid->model()->index(row, column)).center(), kind, sourceItem, process);
 }
 
 TEST_F(EditCommandsTest, DraggedArrangementMovesWithinItsSetAndItsCallersFollow) {
@@ -90,6 +95,58 @@ TEST_F(EditCommandsTest, DraggedArrangementMovesWithinItsSetAndItsCallersFollow)
   doc->Menus().eUndo->trigger();
   EXPECT_EQ(Arrangement(0).bytes, moved.bytes);
   EXPECT_EQ(h.Ws().Stores(1).backingSequences.records[0].Arrangement(), 0);
+}
+
+TEST_F(EditCommandsTest, KeysAndTheRightButtonReachTheEditCommands) {
+  ShowTab(kTabArrangements);
+  QApplication::setActiveWindow(h.App().Main());
+  doc->grdArr->setCurrentCell(0, 1);  // A12 Rock 8Beat
+  QTest::keyClick(doc->grdArr, Qt::Key_C, Qt::ControlModifier);
+  doc->grdArr->setCurrentCell(1, 3);  // A18, empty
+  QTest::keyClick(doc->grdArr, Qt::Key_V, Qt::ControlModifier);
+  EXPECT_EQ(Arrangement(7).bytes, Arrangement(1).bytes);
+  QTest::keyClick(doc->grdArr, Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(Arrangement(7).Name(), std::string(10, ' '));
+
+  const QRect a13 = doc->grdArr->visualRect(doc->grdArr->model()->index(0, 2));
+  QTest::mousePress(doc->grdArr->viewport(), Qt::RightButton, {}, a13.center());
+  EXPECT_EQ(QApplication::activePopupWidget(), static_cast<QWidget*>(doc->Menus().edit));
+  EXPECT_EQ(h.Ws().Slot(1).gridTags[kArrangement], 2);
+  doc->Menus().edit->close();
+}
+
+// Dropped into a new Set, an Arrangement has its Style and Programs found
+// again there; a Style dropped on the arrangement grid is refused.
+TEST_F(EditCommandsTest, ArrangementDroppedIntoAnotherSetHasItsCallsResolved) {
+  h.App().Main()->NewSet();
+  DocumentWindow* other = h.App().Documents().Window(2);
+  ASSERT_NE(other, nullptr);
+  other->tabMode->setCurrentIndex(kTabArrangements);
+  EXPECT_FALSE(DropOn(other->grdArr, 0, 0, kStyle, ThisProcess(), 48));
+
+  ArrangementRecord expected = Arrangement(1);  // A12 Rock 8Beat: U11, D15 on ACC1
+  expected.SetStyleNumber(5);
+  h.ui.Answer(MsgResult::Yes).Select(5).Answer(MsgResult::No);
+  ASSERT_TRUE(BeginDrag(h.Ws(), 1, kArrangement, 1));
+  ASSERT_TRUE(DropOn(other->grdArr, 0, 0, kArrangement, ThisProcess(), 1));
+  EXPECT_EQ(h.Ws().Stores(2).arrangements.records[0].bytes, expected.bytes);
+  ASSERT_EQ(h.ui.messages.size(), 2u);
+  EXPECT_EQ(h.ui.messages[0].text, "Arrangement 'Rock 8Beat' calls Style 'Rock Beat' non-existent in 'NEWSET02'\r\n"
+                                   "Redirect this Arrangement to an existing Style?");
+  EXPECT_TRUE(other->Menus().eUndo->isEnabled());
+}
+
+TEST_F(EditCommandsTest, ListDragWithinTheSetAsksBeforeMoving) {
+  ShowTab(kTabBackingSequences);
+  const auto& bsq = h.Ws().Stores(1).backingSequences.records;
+  const BackingSequenceRecord moved = bsq[2];
+  h.ui.Answer(MsgResult::Yes);
+  ASSERT_TRUE(BeginDrag(h.Ws(), 1, kBackingSequence, 2));
+  ASSERT_TRUE(DropAt(doc->lstBsq, QPoint(10, 2), kBackingSequence, 2, ThisProcess()));  // onto line 0
+  ASSERT_EQ(h.ui.messages.size(), 1u);
+  EXPECT_EQ(h.ui.messages[0].text, "Insert Backing Sequence 2 before 0 ?");
+  EXPECT_EQ(bsq[0], moved);
+  EXPECT_EQ(doc->lstBsq->currentRow(), 0);
 }
 
 }  // namespace
