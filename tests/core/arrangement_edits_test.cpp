@@ -232,44 +232,6 @@ TEST_F(ArrangementEdits, UndoOfInsertRestoresTheBankTheCallsAndTheClipboard) {
   EXPECT_TRUE(ui.messages.empty());
 }
 
-TEST_F(ArrangementEdits, PasteOverACalledSlotFollowsTheAnswer) {
-  Bsq(x, 3).SetArrangement(12);
-  Reload();
-  ASSERT_TRUE(Run(d, 30, EditAction::Copy));
-  SetStores pasted = x;
-  Arr(pasted, 12) = Arr(x, 30);
-  const std::string question = ArrangementReferenceQuestion("ARR 12");
-  const std::string duplicate = Duplicate("A47", "A25", "ARR 30");
-
-  e.ExpectQuestion(question, MsgResult::Cancel);
-  ASSERT_TRUE(Run(d, 12, EditAction::Paste));
-  e.ExpectSet(d, x);
-
-  e.ExpectQuestion(question, MsgResult::No);
-  e.ExpectNotice(duplicate);
-  ASSERT_TRUE(Run(d, 12, EditAction::Paste));
-  e.ExpectSet(d, pasted);
-  ASSERT_TRUE(Run(d, 12, EditAction::Undo));
-  e.ExpectSet(d, x);
-
-  e.ExpectQuestion(question, MsgResult::Yes);
-  ui.ExpectSelection(kArrangement, -1);  // the selection cancelled: the calls stay
-  e.ExpectNotice(duplicate);
-  ASSERT_TRUE(Run(d, 12, EditAction::Paste));
-  e.ExpectSet(d, pasted);
-  ASSERT_TRUE(Run(d, 12, EditAction::Undo));
-
-  e.ExpectQuestion(question, MsgResult::Yes);
-  ui.ExpectSelection(kArrangement, 50);
-  e.ExpectNotice(duplicate);
-  ui.events.clear();
-  ASSERT_TRUE(Run(d, 12, EditAction::Paste));
-  Bsq(pasted, 3).SetArrangement(50);
-  e.ExpectSet(d, pasted);
-  EXPECT_EQ(ui.events, (Events{"cell 1 0 12", "undo 1 0"}));
-  EXPECT_EQ(ws.Slot(d).gridTags[kArrangement], 12);
-}
-
 // Arrangement 7 of X calls user Style U13 ("STY 02") and the user Programs
 // "PRG 05" (DRUMS), "PRG 09" (BASS) and the drum kit "KIT 7" (KBD 1).
 class PasteFromAnotherSet : public ArrangementEdits {
