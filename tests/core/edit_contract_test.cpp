@@ -42,7 +42,7 @@ struct UndoCase {
   int kind;
   int item;
   EditAction command;
-  std::function<void(Scene&)> prepare;
+  std::function<void(SetStores& x, EditWorkspace& e)> prepare;
   bool changes;
   const char* undoEvent;
 };
@@ -54,12 +54,10 @@ void CopyFirst(EditWorkspace& e, int kind, int item) {
 
 const UndoCase kUndoCases[] = {
     {"cut of an empty cell", kArrangement, 5, EditAction::Cut,
-     [](Scene& s) { Arr(s.x, 5).SetName(kBlankName); }, false, ""},
+     [](SetStores& x, EditWorkspace&) { Arr(x, 5).SetName(kBlankName); }, false, ""},
     {"paste of a clipboard never filled", kArrangement, 5, EditAction::Paste, nullptr, false, ""},
     {"paste over a called slot, cancelled", kArrangement, 12, EditAction::Paste,
-     [](Scene& s) {
-       auto& x = s.x;
-       auto& e = s.e;
+     [](SetStores& x, EditWorkspace& e) {
        Bsq(x, 0).SetArrangement(12);
        e.ws.Stores(1) = x;
        CopyFirst(e, kArrangement, 30);
@@ -67,26 +65,20 @@ const UndoCase kUndoCases[] = {
      },
      false, "undo 1 0"},
     {"cut of a called Arrangement redirected", kArrangement, 12, EditAction::Cut,
-     [](Scene& s) {
-       auto& x = s.x;
-       auto& e = s.e;
+     [](SetStores& x, EditWorkspace& e) {
        Bsq(x, 0).SetArrangement(12);
        e.ExpectQuestion(ReleaseArr(12), MsgResult::Yes);
        e.ui.ExpectSelection(kArrangement, 20);
      },
      true, "undo 1 0"},
     {"cut of a called Arrangement kept", kArrangement, 12, EditAction::Cut,
-     [](Scene& s) {
-       auto& x = s.x;
-       auto& e = s.e;
+     [](SetStores& x, EditWorkspace& e) {
        Bsq(x, 0).SetArrangement(12);
        e.ExpectQuestion(ReleaseArr(12), MsgResult::No);
      },
      true, "undo 1 1"},
     {"insert with A88 called, cancelled", kArrangement, 3, EditAction::Insert,
-     [](Scene& s) {
-       auto& x = s.x;
-       auto& e = s.e;
+     [](SetStores& x, EditWorkspace& e) {
        Bsq(x, 4).SetArrangement(63);
        e.ws.Stores(1) = x;
        CopyFirst(e, kArrangement, 30);
@@ -94,9 +86,7 @@ const UndoCase kUndoCases[] = {
      },
      false, "undo 1 0"},
     {"insert with A88 called, redirected", kArrangement, 3, EditAction::Insert,
-     [](Scene& s) {
-       auto& x = s.x;
-       auto& e = s.e;
+     [](SetStores& x, EditWorkspace& e) {
        Bsq(x, 4).SetArrangement(63);
        e.ws.Stores(1) = x;
        CopyFirst(e, kArrangement, 30);
@@ -107,11 +97,9 @@ const UndoCase kUndoCases[] = {
      true, "undo 1 0"},
     {"delete on a drum kit", kProgram, kDr7, EditAction::Delete, nullptr, false, ""},
     {"insert on a drum kit", kProgram, kDr7, EditAction::Insert,
-     [](Scene& s) { CopyFirst(s.e, kProgram, kD11 + 4); }, false, "undo 1 0"},
+     [](SetStores&, EditWorkspace& e) { CopyFirst(e, kProgram, kD11 + 4); }, false, "undo 1 0"},
     {"paste over a called Program, cancelled", kProgram, kD11 + 1, EditAction::Paste,
-     [](Scene& s) {
-       auto& x = s.x;
-       auto& e = s.e;
+     [](SetStores& x, EditWorkspace& e) {
        Arr(x, 2).SetTrackProgram(3, kD11 + 1);
        e.ws.Stores(1) = x;
        CopyFirst(e, kProgram, kD11 + 9);
@@ -119,17 +107,13 @@ const UndoCase kUndoCases[] = {
      },
      false, "undo 1 0"},
     {"delete of a called Program, kept", kProgram, kD11, EditAction::Delete,
-     [](Scene& s) {
-       auto& x = s.x;
-       auto& e = s.e;
+     [](SetStores& x, EditWorkspace& e) {
        Bsq(x, 1).SetTrackProgram(2, kD11);
        e.ExpectQuestion(ProgramReleaseQuestion("PRG 00"), MsgResult::No);
      },
      true, "undo 1 1"},
     {"insert with D88 called, cancelled", kProgram, kD11, EditAction::Insert,
-     [](Scene& s) {
-       auto& x = s.x;
-       auto& e = s.e;
+     [](SetStores& x, EditWorkspace& e) {
        Song(x, 2).SetTrackProgram(7, kD11 + 63);
        e.ws.Stores(1) = x;
        CopyFirst(e, kProgram, kD11 + 9);
@@ -137,15 +121,13 @@ const UndoCase kUndoCases[] = {
      },
      false, "undo 1 0"},
     {"drum kit onto a Program place", kProgram, kD11, EditAction::Paste,
-     [](Scene& s) {
-       auto& e = s.e;
+     [](SetStores&, EditWorkspace& e) {
        CopyFirst(e, kProgram, kDr7);
        e.ExpectNotice("Drum Kit 'KIT 7' can only be pasted\r\ninto Dr7 or Dr8.");
      },
      false, "undo 1 0"},
     {"Program onto a drum-kit place", kProgram, kDr8, EditAction::Paste,
-     [](Scene& s) {
-       auto& e = s.e;
+     [](SetStores&, EditWorkspace& e) {
        CopyFirst(e, kProgram, kD11 + 2);
        e.ExpectNotice("Program 'PRG 02' can't be pasted\r\ninto a Drum Kit place.");
      },
@@ -156,7 +138,7 @@ TEST_F(EditContract, UndoIsOfferedOnlyAfterAChangeWithoutARedirection) {
   for (const UndoCase& c : kUndoCases) {
     SCOPED_TRACE(c.name);
     Scene f;
-    if (c.prepare) c.prepare(f);
+    if (c.prepare) c.prepare(f.x, f.e);
     f.Reload();
     const SetStores before = f.ws.Stores(f.d);
     const int code = UndoCodeOf(f.ws, c.kind);
