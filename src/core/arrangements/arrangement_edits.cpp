@@ -4,6 +4,7 @@
 #include "arrangements/arrangement_clip.h"
 #include "arrangements/arrangement_references.h"
 #include "storage/tables.h"
+#include "editing/item_shifts.h"
 #include "editing/release_question.h"
 #include "editing/undo_state.h"
 #include "sets/workspace.h"
@@ -13,7 +14,6 @@ namespace tolvane {
 namespace {
 
 constexpr int kLast = kArrangementCount - 1;
-using ShiftedCalls = std::vector<std::vector<CallSite>>;
 
 bool Valid(int n) { return CheckArrangementNumber(n) >= 0; }
 bool Usable(const Workspace& ws, int d) { return d > 0 && ws.InUse(d); }
@@ -29,37 +29,13 @@ void ShowAndRedraw(Workspace& ws, int d, int n) {
   ws.view.RefreshItem(d, kArrangement, n);
 }
 
-// The calls that a Delete or Insert moved, by the place their Arrangement
-// came from; on Undo only they move back.
-const std::vector<CallSite>* From(const ShiftedCalls* only, int place) {
-  return only && place >= 0 && static_cast<std::size_t>(place) < only->size()
-             ? &(*only)[static_cast<std::size_t>(place)]
-             : nullptr;
-}
-
-// Arrangement k moves to place `to`, its callers with it: every caller during
-// an edit, when Undo takes an edit back only those the edit moved.
-void Shift(Workspace& ws, int d, int k, int to, ShiftedCalls& followed, const ShiftedCalls* only, int undonePlace) {
-  if (only) {
-    if (const auto* sites = From(only, undonePlace)) RedirectArrangementCallSites(ws, d, *sites, k, to);
-  } else {
-    followed[static_cast<std::size_t>(k)] = RedirectArrangementReferences(ws, d, k, to);
-  }
-  CopyOver(ws, d, k, to);
-}
-
-// Arrangements n + 1 to 63 move up one place; returns the calls that followed.
-ShiftedCalls CloseGap(Workspace& ws, int d, int n, const ShiftedCalls* only = nullptr) {
-  ShiftedCalls followed(kArrangementCount);
-  for (int k = n + 1; k <= kLast; ++k) Shift(ws, d, k, k - 1, followed, only, k - 1);
-  return followed;
-}
-
-// Arrangements n to 62 move down one place; returns the calls that followed.
-ShiftedCalls OpenGap(Workspace& ws, int d, int n, const ShiftedCalls* only = nullptr) {
-  ShiftedCalls followed(kArrangementCount);
-  for (int k = kLast; k > n; --k) Shift(ws, d, k - 1, k, followed, only, k);
-  return followed;
+// Arrangements move one place, the Backing Sequences' calls with them.
+ItemShifts Shifts(Workspace& ws, int d) {
+  return {kLast, [&ws, d](int from, int to) { return RedirectArrangementReferences(ws, d, from, to); },
+          [&ws, d](const std::vector<CallSite>& sites, int from, int to) {
+            RedirectArrangementCallSites(ws, d, sites, from, to);
+          },
+          [&ws, d](int from, int to) { CopyOver(ws, d, from, to); }};
 }
 
 void UndoCut(Workspace& ws) {
@@ -95,7 +71,7 @@ void UndoDelete(Workspace& ws) {
   const int d = undo.sourceSet;
   const int n = undo.sourceNumber;
   if (!Usable(ws, d) || !Valid(n)) return;
-  OpenGap(ws, d, n, &ws.edits.arrangements.shiftedCalls);
+  OpenGap(Shifts(ws, d), n, &ws.edits.arrangements.shiftedCalls);
   PasteClipToArrangement(undo, ws, d, n);
   ws.view.RefreshKind(d, kArrangement);
 }
@@ -105,7 +81,7 @@ void UndoInsert(Workspace& ws) {
   const int d = r.undo.sourceSet;
   const int n = r.undo.sourceNumber;
   if (!Usable(ws, d) || !Valid(n)) return;
-  CloseGap(ws, d, n, &r.shiftedCalls);
+  CloseGap(Shifts(ws, d), n, &r.shiftedCalls);
   PasteClipToArrangement(r.undo, ws, d, kLast);
   // The inserted Arrangement leaves the Set again; the clipboard it came
   // from is given back so that it is not lost (it may have been cut),
@@ -175,7 +151,7 @@ EditOutcome DeleteArrangement(Workspace& ws, int d, int n) {
   auto& r = ws.edits.arrangements;
   CopyArrangementToClip(r.clipboard, ws, d, n);
   CopyArrangementToClip(r.undo, ws, d, n);
-  r.shiftedCalls = CloseGap(ws, d, n);
+  r.shiftedCalls = CloseGap(Shifts(ws, d), n);
   PasteClipToArrangement(r.empty, ws, d, kLast);
   r.undo.operation = kUndoDelete;
   ws.view.RefreshKind(d, kArrangement);
@@ -198,7 +174,7 @@ EditOutcome InsertArrangement(Workspace& ws, int d, int n) {
   r.clipboardBeforeInsert = r.clipboard;
   CopyArrangementToClip(r.undo, ws, d, kLast);
   r.undo.sourceNumber = static_cast<std::int16_t>(n);
-  r.shiftedCalls = OpenGap(ws, d, n);
+  r.shiftedCalls = OpenGap(Shifts(ws, d), n);
   PasteClipToArrangement(incoming, ws, d, n);
   r.undo.operation = kUndoInsert;
   r.clipboard = r.undo;

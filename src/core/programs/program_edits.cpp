@@ -5,6 +5,7 @@
 #include "programs/program_numbers.h"
 #include "programs/program_release.h"
 #include "storage/tables.h"
+#include "editing/item_shifts.h"
 #include "editing/undo_state.h"
 #include "storage/text.h"
 #include "sets/workspace.h"
@@ -30,40 +31,16 @@ void ShowAndRedraw(Workspace& ws, int d, int u) {
   ws.view.RefreshItem(d, kProgram, UserProgramNumber(u));
 }
 
-using ShiftedCalls = std::vector<std::vector<CallSite>>;
-
-// The calls that a Delete or Insert moved, by the place their Program came
-// from; on Undo only they move back.
-const std::vector<CallSite>* From(const ShiftedCalls* only, int place) {
-  return only && place >= 0 && static_cast<std::size_t>(place) < only->size()
-             ? &(*only)[static_cast<std::size_t>(place)]
-             : nullptr;
-}
-
-// Program k moves to place `to`, its callers with it: every caller during an
-// edit, when Undo takes an edit back only those the edit moved.
-void Shift(Workspace& ws, int d, int k, int to, ShiftedCalls& followed, const ShiftedCalls* only, int undonePlace) {
-  const int from = UserProgramNumber(k), number = UserProgramNumber(to);
-  if (only) {
-    if (const auto* sites = From(only, undonePlace)) RedirectProgramCallSites(ws, d, *sites, from, number);
-  } else {
-    followed[static_cast<std::size_t>(k)] = RedirectProgramCalls(ws, d, from, number);
-  }
-  CopyOver(ws, d, k, to);
-}
-
-// Programs u + 1 to 63 move up one place; returns the calls that followed.
-ShiftedCalls CloseGap(Workspace& ws, int d, int u, const ShiftedCalls* only = nullptr) {
-  ShiftedCalls followed(kUserProgramCount);
-  for (int k = u + 1; k <= kLast; ++k) Shift(ws, d, k, k - 1, followed, only, k - 1);
-  return followed;
-}
-
-// Programs u to 62 move down one place; returns the calls that followed.
-ShiftedCalls OpenGap(Workspace& ws, int d, int u, const ShiftedCalls* only = nullptr) {
-  ShiftedCalls followed(kUserProgramCount);
-  for (int k = kLast; k > u; --k) Shift(ws, d, k - 1, k, followed, only, k);
-  return followed;
+// Programs move one place, the calls of every calling kind with them.
+ItemShifts Shifts(Workspace& ws, int d) {
+  return {kLast,
+          [&ws, d](int from, int to) {
+            return RedirectProgramCalls(ws, d, UserProgramNumber(from), UserProgramNumber(to));
+          },
+          [&ws, d](const std::vector<CallSite>& sites, int from, int to) {
+            RedirectProgramCallSites(ws, d, sites, UserProgramNumber(from), UserProgramNumber(to));
+          },
+          [&ws, d](int from, int to) { CopyOver(ws, d, from, to); }};
 }
 
 // A drum kit's data has a place only in Dr7 and Dr8, and a Program has no
@@ -110,7 +87,7 @@ void UndoDelete(Workspace& ws) {
   const int d = undo.sourceSet;
   const int u = undo.sourceNumber;
   if (!Usable(ws, d) || !ListPlace(u)) return;
-  OpenGap(ws, d, u, &ws.edits.programs.shiftedCalls);
+  OpenGap(Shifts(ws, d), u, &ws.edits.programs.shiftedCalls);
   PasteClipToProgram(undo, ws, d, u);
   ws.view.RefreshKind(d, kProgram);
 }
@@ -120,7 +97,7 @@ void UndoInsert(Workspace& ws) {
   const int d = r.undo.sourceSet;
   const int u = r.undo.sourceNumber;
   if (!Usable(ws, d) || !ListPlace(u)) return;
-  CloseGap(ws, d, u, &r.shiftedCalls);
+  CloseGap(Shifts(ws, d), u, &r.shiftedCalls);
   PasteClipToProgram(r.undo, ws, d, kLast);
   // The inserted Program leaves the Set again; the clipboard it came from
   // is given back so that it is not lost (it may have been cut), unless
@@ -181,7 +158,7 @@ EditOutcome DeleteProgram(Workspace& ws, int d, int u) {
   auto& r = ws.edits.programs;
   CopyProgramToClip(r.clipboard, ws, d, u);
   CopyProgramToClip(r.undo, ws, d, u);
-  r.shiftedCalls = CloseGap(ws, d, u);
+  r.shiftedCalls = CloseGap(Shifts(ws, d), u);
   PasteClipToProgram(r.empty, ws, d, kLast);
   r.undo.operation = kUndoDelete;
   ws.view.RefreshKind(d, kProgram);
@@ -197,7 +174,7 @@ EditOutcome InsertProgram(Workspace& ws, int d, int u) {
   r.clipboardBeforeInsert = r.clipboard;
   CopyProgramToClip(r.undo, ws, d, kLast);
   r.undo.sourceNumber = static_cast<std::int16_t>(u);
-  r.shiftedCalls = OpenGap(ws, d, u);
+  r.shiftedCalls = OpenGap(Shifts(ws, d), u);
   PasteClipToProgram(r.clipboard, ws, d, u);
   r.undo.operation = kUndoInsert;
   r.clipboard = r.undo;
