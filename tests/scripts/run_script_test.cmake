@@ -1,6 +1,7 @@
 # Runs one scenario script with `tolvane-cli run` in a folder of its own that
 # holds a copy of the demo Set, then checks what the scenario's .expected
 # file says, line by line:
+#   args ...               options for `run` (read before the script runs)
 #   exit N                 the exit status
 #   same A B               files A and B are equal byte for byte
 #   differs A B            they are not
@@ -19,7 +20,9 @@ get_filename_component(name ${SCRIPT} NAME_WE)
 get_filename_component(folder ${SCRIPT} DIRECTORY)
 file(READ ${folder}/${name}.expected expected)
 
-execute_process(COMMAND ${CLI} run ${SCRIPT} WORKING_DIRECTORY ${WORK}
+string(REGEX MATCH "(^|\n)args ([^\n]*)" args_line "${expected}")
+separate_arguments(run_options UNIX_COMMAND "${CMAKE_MATCH_2}")
+execute_process(COMMAND ${CLI} run ${run_options} ${SCRIPT} WORKING_DIRECTORY ${WORK}
                 RESULT_VARIABLE status ERROR_VARIABLE errors OUTPUT_QUIET)
 
 string(REPLACE "\r" "" expected "${expected}")
@@ -46,7 +49,9 @@ foreach(check IN LISTS checks)
   endif()
   separate_arguments(words UNIX_COMMAND "${check}")
   list(GET words 0 what)
-  if(what STREQUAL "exit")
+  if(what STREQUAL "args")
+    continue()
+  elseif(what STREQUAL "exit")
     list(GET words 1 code)
     if(NOT status EQUAL code)
       message(FATAL_ERROR "${name}: exit status ${status}, expected ${code}\n${errors}")
