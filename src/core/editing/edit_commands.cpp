@@ -45,30 +45,6 @@ void FollowOutcome(Workspace& ws, int d, const EditOutcome& outcome) {
   else if (outcome.changed) SetUndoAvailable(ws, d, true);
 }
 
-}  // namespace
-
-const KindEdits* EditsOfKind(int kind) {
-  switch (kind) {
-    case kArrangement: return &ArrangementEdits();
-    case kStyle: return &StyleEdits();
-    case kProgram: return &ProgramEdits();
-    case kBackingSequence: return &BackingSequenceEdits();
-    case kSong: return &SongEdits();
-    default: return nullptr;
-  }
-}
-
-int UndoCodeOf(const Workspace& ws, int kind) {
-  const std::int32_t* code = KindCode(ws.edits, kind);
-  return code ? *code : 0;
-}
-
-void ClearUndoRecord(Workspace& ws, int kind) {
-  if (std::int32_t* code = KindCode(ws.edits, kind)) *code = kUndoNothing;
-}
-
-namespace {
-
 bool Carry(Workspace& ws, int d, int tab, const KindEdits& edits, int item, EditAction command) {
   const int u = edits.UserIndex(item);
   switch (command) {
@@ -106,6 +82,26 @@ bool ImportIntoTab(Workspace& ws, int d, int tab) {
 }
 
 }  // namespace
+
+const KindEdits* EditsOfKind(int kind) {
+  switch (kind) {
+    case kArrangement: return &ArrangementEdits();
+    case kStyle: return &StyleEdits();
+    case kProgram: return &ProgramEdits();
+    case kBackingSequence: return &BackingSequenceEdits();
+    case kSong: return &SongEdits();
+    default: return nullptr;
+  }
+}
+
+int UndoCodeOf(const Workspace& ws, int kind) {
+  const std::int32_t* code = KindCode(ws.edits, kind);
+  return code ? *code : 0;
+}
+
+void ClearUndoRecord(Workspace& ws, int kind) {
+  if (std::int32_t* code = KindCode(ws.edits, kind)) *code = kUndoNothing;
+}
 
 bool DispatchEditCommand(Workspace& ws, int d, int tab, int item, EditAction command) {
   if (!ws.InUse(d)) return false;
