@@ -30,7 +30,11 @@ MsgResult Abandon(MsgButtons buttons) { return buttons == MsgButtons::YesNo ? Ms
 
 }  // namespace
 
-void ScriptUi::Say(const std::string& text) { err_ << "tolvane-cli: line " << line << ": " << text << '\n'; }
+void ScriptUi::Say(const std::string& text) {
+  err_ << "tolvane-cli: ";
+  if (line > 0) err_ << "line " << line << ": ";
+  err_ << text << '\n';
+}
 
 void ScriptUi::Stop(const std::string& why, const std::string& text) {
   if (stopped) return;
