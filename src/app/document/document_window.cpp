@@ -271,10 +271,12 @@ void DocumentWindow::EditMenuForItem() {
                     (tab == kTabPrograms && chkTwin[2]->isChecked());
   tolvane::EditMenuForItem(menus_, twin, Alive() && ws_.Slot(d_).undoAvailable,
                            tab == kTabArrangements || tab == kTabPrograms, CurrentItemHolds());
+  FollowItemContents();
 }
 
 void DocumentWindow::EditMenuForStyle() {
   tolvane::EditMenuForStyle(menus_, Alive() && ws_.Slot(d_).undoAvailable, CurrentItemHolds());
+  FollowItemContents();
 }
 
 bool DocumentWindow::CurrentItemHolds() const {
@@ -289,8 +291,12 @@ bool DocumentWindow::CurrentItemHolds() const {
 void DocumentWindow::FollowItemContents() {
   if (!Alive() || !menus_.edit->menuAction()->isEnabled()) return;
   const int tab = tabMode->currentIndex();
-  if (tab <= kTabPrograms && menus_.eCut->isEnabled())
-    menus_.eExportIStyle->setEnabled(CurrentItemHolds());
+  // On an editable cell: an empty Arrangement or user Style has neither
+  // parameters to show nor anything to export.
+  if (tab > kTabPrograms || !menus_.eCut->isEnabled()) return;
+  const bool holds = CurrentItemHolds();
+  menus_.eExportIStyle->setEnabled(holds);
+  if (tab != kTabPrograms) menus_.eDetails->setEnabled(holds);
 }
 
 void DocumentWindow::EditMenuDetailsOnly() { tolvane::EditMenuDetailsOnly(menus_); }

@@ -86,7 +86,8 @@ class DocumentWindow : public QWidget {
   void EditMenuDetailsOnly();
   // Whether the current cell of the shown grid holds an item (one to export).
   bool CurrentItemHolds() const;
-  // After an edit, the entries that depend on what the current item holds.
+  // The entries that depend on what the current item holds (Details and the
+  // export), after a selection or an edit.
   void FollowItemContents();
 
   DocumentMenus& Menus() { return menus_; }
