@@ -1,6 +1,7 @@
 #pragma once
 // Opening, creating, saving and closing Sets, and the messages they share.
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -55,9 +56,18 @@ Bytes EncodeKindFile(const SetStores& set, int kind);
 // The writers, each following the scratch-file protocol.
 bool WriteKindFile(Workspace& ws, int d, int kind);
 // The protocol itself: bytes go whole to the scratch file, then replace the
-// destination in one step. A read-only destination is not touched. Failures
-// show "Error saving " + the kind's name + " data." and return false.
-bool WriteThroughScratch(Workspace& ws, const std::string& destination, const Bytes& bytes, int kind);
+// destination in one step; a link stays and the file it points to is
+// replaced, keeping its permission bits. A destination the user may not write
+// is not touched. beforeReplacing runs once the new file is ready; false
+// abandons the write. Failures show "Error saving " + the kind's name +
+// " data." and return false.
+bool WriteThroughScratch(Workspace& ws, const std::string& destination, const Bytes& bytes, int kind,
+                         const std::function<bool()>& beforeReplacing = {});
+// Keeps a Set file that could not be read whole at opening as its name +
+// ".BAK" before it is first replaced, and says so. An existing ".BAK" is left
+// as it is, and the message says that instead. False when the file could not
+// be kept; it must then not be replaced.
+bool KeepDamagedOriginal(Workspace& ws, const std::string& destination);
 std::string ChooseSetDestination(Workspace& ws);
 bool SaveSet(Workspace& ws, int d, const std::string& fullPath, bool allKinds);
 // Both return true when every file that was to be written has been written.

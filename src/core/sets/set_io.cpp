@@ -1,11 +1,11 @@
 // The readers and writers of the five Set files, and the scratch-file
 // protocol every writer follows.
 
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
+#include <functional>
 #include <system_error>
 
+#include "sets/file_steps.h"
 #include "sets/set_files.h"
 #include "storage/tables.h"
 
@@ -28,21 +28,6 @@ bool DecodeInto(Workspace& ws, const Bytes& bytes, int d, int kind) {
   }
 }
 
-bool WriteWhole(const std::string& path, const Bytes& bytes) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  if (!out) return false;
-  out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-  out.close();
-  return !out.fail();
-}
-
-bool IsReadOnly(const std::string& path) {
-  std::error_code ec;
-  auto perms = fs::status(path, ec).permissions();
-  if (ec) return false;
-  return (perms & fs::perms::owner_write) == fs::perms::none;
-}
-
 }  // namespace
 
 Bytes EncodeKindFile(const SetStores& s, int kind) {
@@ -63,27 +48,35 @@ bool ReadKindFile(Workspace& ws, const KindFile& file, int d, int kind) {
   return false;
 }
 
-bool WriteThroughScratch(Workspace& ws, const std::string& destination, const Bytes& bytes, int kind) {
+bool WriteThroughScratch(Workspace& ws, const std::string& destination, const Bytes& bytes, int kind,
+                         const std::function<bool()>& beforeReplacing) {
   BusyPointer busy(ws.ui);
+  const FileSteps& steps = ws.fileSteps;
   const std::string& scratch = ws.locations.scratchFile;
   std::error_code ec;
   fs::create_directories(ws.locations.scratchFolder, ec);
   if (fs::exists(scratch, ec)) fs::remove(scratch, ec);
 
-  if (fs::exists(destination, ec) && IsReadOnly(destination)) {
+  // A link stays: the file it points to is the one replaced.
+  const std::string target = FollowLinks(destination);
+  if (target.empty()) {
+    ShowSaveError(ws, kind, "");
+    return false;
+  }
+  if (!MayWrite(target)) {
     ShowSaveError(ws, kind, "Destination file is Read-Only!");
     return false;
   }
 
   // The whole file goes to the scratch file first; the destination is then
   // replaced in one step, from a copy beside it, so that it is never half written.
-  const std::string beside = FolderOf(destination) + "/." + BaseNameOf(destination) + ".tolvane-new";
-  bool ok = WriteWhole(scratch, bytes);
-  if (ok) ok = fs::copy_file(scratch, beside, fs::copy_options::overwrite_existing, ec) && !ec;
-  if (ok) {
-    fs::rename(beside, destination, ec);
-    ok = !ec;
-  }
+  const std::string beside = FolderOf(target) + "/." + BaseNameOf(target) + ".tolvane-new";
+  fs::remove(beside, ec);
+  bool ok = steps.write(scratch, bytes);
+  if (ok) ok = steps.copy(scratch, beside);
+  if (ok && fs::exists(target, ec)) TakeModeOf(target, beside);
+  if (ok && beforeReplacing) ok = beforeReplacing();
+  if (ok) ok = steps.rename(beside, target);
   std::error_code ignore;
   fs::remove(beside, ignore);
   fs::remove(scratch, ignore);
@@ -92,9 +85,17 @@ bool WriteThroughScratch(Workspace& ws, const std::string& destination, const By
 }
 
 bool WriteKindFile(Workspace& ws, int d, int kind) {
-  const DocumentSlot& slot = ws.Slot(d);
+  DocumentSlot& slot = ws.Slot(d);
   const std::string destination = KindFilePath(slot.folder + "/" + slot.name, kind);
-  if (!WriteThroughScratch(ws, destination, EncodeKindFile(ws.Stores(d), kind), kind)) return false;
+  // A file that could not be read whole is kept before it is first replaced.
+  std::string& damaged = slot.notReadWhole.at(static_cast<std::size_t>(kind));
+  const auto keepDamaged = [&] {
+    if (damaged.empty() || damaged != destination) return true;
+    if (!KeepDamagedOriginal(ws, destination)) return false;
+    damaged.clear();
+    return true;
+  };
+  if (!WriteThroughScratch(ws, destination, EncodeKindFile(ws.Stores(d), kind), kind, keepDamaged)) return false;
   SetStores& s = ws.Stores(d);
   if (kind == kBackingSequence) s.backingSequences.filePath = destination;
   if (kind == kSong) s.songs.filePath = destination;

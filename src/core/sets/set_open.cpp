@@ -41,11 +41,13 @@ bool CreateMissingFiles(Workspace& ws, const std::string& setPath, const std::st
 // Reads the five files of the Set into slot d, in the fixed order.
 void ReadSet(Workspace& ws, int d, const std::array<std::optional<KindFile>, kSetFileKinds>& files) {
   static constexpr double kSteps[kSetFileKinds] = {2, 6, 2, 2, 1};
+  auto& notReadWhole = ws.Slot(d).notReadWhole;
   for (int k = 0; k < kSetFileKinds; ++k) {
-    ReadKindFile(ws, *files[static_cast<std::size_t>(k)], d, k);
+    const KindFile& file = *files[static_cast<std::size_t>(k)];
+    if (!ReadKindFile(ws, file, d, k)) notReadWhole[static_cast<std::size_t>(k)] = file.path;
     ws.ui.AdvanceProgress(kSteps[k]);
   }
-  ReadKindFile(ws, *files[kProgram], d, kGlobal);
+  if (!ReadKindFile(ws, *files[kProgram], d, kGlobal)) notReadWhole[kProgram] = files[kProgram]->path;
   ws.ui.AdvanceProgress(1);
 }
 

@@ -11,6 +11,7 @@
 #include "arrangements/arrangement_data.h"
 #include "arrangements/global_record.h"
 #include "ports.h"
+#include "sets/file_steps.h"
 #include "programs/program_data.h"
 #include "sequences/sequence_data.h"
 #include "storage/preset_names.h"
@@ -50,6 +51,9 @@ struct DocumentSlot {
   // The current item of the arrangement, style and program grids.
   std::array<std::int16_t, 3> gridTags{0, 48, 320};
   bool undoAvailable = false;
+  // Per file kind 0 to 4: the file that could not be read whole at opening,
+  // until a save has kept it beside itself; empty when it was read whole.
+  std::array<std::string, 5> notReadWhole{};
 
   bool AnyModified() const;
 };
@@ -78,6 +82,7 @@ class Workspace {
   PresetNames presets;
   Preferences prefs;
   EditRecords edits;
+  FileSteps fileSteps;
 
   // Document numbers count from 1.
   int SlotCount() const { return static_cast<int>(slots_.size()); }
