@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <filesystem>
 
 #include "set_builder.h"
@@ -204,6 +206,69 @@ TEST_F(SaveSetTest, UnloadForgetsTheRecordsOfTheClosedSetAndRemembersIt) {
   EXPECT_EQ(t.ws.prefs.oldSetNam, folder + "/MYSET");
   EXPECT_FALSE(AnyDocumentOpen(t.ws));
 }
+
+
+// Faults while saving MYSET's Arrangements lose nothing: the file keeps its
+// old bytes or has the new ones whole, the message says what happened, the
+// kind stays modified, and a later save succeeds. A file not read whole at
+// opening is kept beside itself as ".BAK" by the save that replaces it.
+struct SaveFaults;
+// inject: before the Set is opened; saved: the first save succeeds; keeps: it keeps the original as ".BAK".
+struct SaveFault {
+  const char* name; void (*inject)(SaveFaults&); std::string message; bool saved = false, keeps = false; };
+const std::string kFail = "Error saving Arrangement data.\r\n", kReadOnly = kFail + "Destination file is Read-Only!";
+constexpr auto kMode = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;
+
+struct SaveFaults : ::testing::TestWithParam<SaveFault> {
+  TestWorkspace t;
+  const std::string file = t.dir / "MYSET.ARR", scratch = t.ws.locations.scratchFolder;
+  std::string target = file;  // the file the Set's name leads to
+};
+
+const SaveFault kFaults[] = {
+    {"ReadOnlyFile", [](SaveFaults& f) { fs::permissions(f.file, fs::perms::owner_read); }, kReadOnly},
+    // The folder may be written, but the user falls in the others' class, which may not write.
+    {"FileOfAnotherUser", [](SaveFaults& f) { ASSERT_EQ(::chown(f.file.c_str(), 4242, 4242), 0); }, kReadOnly},
+    // Half the file is written, then the disk is full.
+    {"DiskFullWhileWritingTheScratchFile", [](SaveFaults& f) { f.t.ws.fileSteps.write = [](auto& path, auto& b) {
+       return FileSteps{}.write(path, Bytes(b.begin(), b.begin() + b.size() / 2)) && false; }; }, kFail},
+    {"ReplacingFails", [](SaveFaults& f) { f.t.ws.fileSteps.rename = [](auto&, auto&) { return false; }; }, kFail},
+    // The scratch folder has gone, and a file in its place keeps it from being made again.
+    {"NoScratchFolder", [](SaveFaults& f) { fs::remove_all(f.scratch), WriteFileBytes(f.scratch, {1}); }, kFail},
+    {"LinkedFile", [](SaveFaults& f) {
+       fs::rename(f.file, f.target = f.t.dir / "REAL.ARR"), fs::create_symlink("REAL.ARR", f.file); }, "", true},
+    // The last byte is missing; the edit and the save are of another Arrangement.
+    {"FileNotReadWhole", [](SaveFaults& f) {
+       fs::resize_file(f.file, fs::file_size(f.file) - 1);
+       f.t.ui.ExpectMessage("Error getting Arrangement data.\r\n"); },
+     "The original MYSET.ARR could not be read whole.\r\nIt is kept as MYSET.ARR.BAK.", true, true},
+};
+
+TEST_P(SaveFaults, LosesNothingAndALaterSaveSucceeds) {
+  Rng rng(11);
+  WriteSetFiles(t.dir.path(), "MYSET", RandomSet(rng, 2));
+  fs::permissions(file, kMode);
+  GetParam().inject(*this);
+  const Bytes before = ReadFileBytes(target);
+  const int d = OpenSet(t.ws, OpenMode::Open, t.dir / "MYSET");
+  t.ws.Stores(d).arrangements.records[5].SetName("Unrelated");
+  t.ws.MarkModified(d, kArrangement);
+  const Bytes after = EncodeKind(t.ws.Stores(d), kArrangement);
+  if (!GetParam().message.empty()) t.ui.ExpectMessage(GetParam().message);
+  for (const bool saved : {GetParam().saved, true}) {  // with the fault, then without it
+    EXPECT_EQ(SaveSetCommand(t.ws, d), saved);
+    EXPECT_EQ(ReadFileBytes(target), saved ? after : before);
+    EXPECT_EQ(t.ws.Slot(d).modified[kArrangement], saved ? 0 : 1);
+    EXPECT_TRUE(fs::is_symlink(file) == (target != file) && (!saved || fs::status(target).permissions() == kMode));
+    t.ws.fileSteps = FileSteps{};
+    fs::remove(scratch);  // empty after a save, or the file that blocked it
+    EXPECT_EQ(::chown(target.c_str(), ::geteuid(), ::getegid()), 0);
+    fs::permissions(target, kMode);
+  }
+  EXPECT_EQ(ReadFileBytes(file + ".BAK"), GetParam().keeps ? before : Bytes{});
+}
+INSTANTIATE_TEST_SUITE_P(All, SaveFaults, ::testing::ValuesIn(kFaults),
+                         [](auto& i) { return std::string(i.param.name); });
 
 }  // namespace
 }  // namespace tolvane::test

@@ -24,15 +24,27 @@ bool WriteWhole(const std::string& path, const Bytes& bytes) {
   return !out.fail();
 }
 
+// Puts what the system holds of a file or folder on the disk, so that a
+// crash after the rename that follows cannot leave an empty file behind.
+bool Sync(const fs::path& path) {
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return false;
+  const bool synced = ::fsync(fd) == 0;
+  ::close(fd);
+  return synced;
+}
+
 bool CopyToNew(const std::string& from, const std::string& to) {
   std::error_code ec;
-  return fs::copy_file(from, to, fs::copy_options::none, ec) && !ec;
+  return fs::copy_file(from, to, fs::copy_options::none, ec) && !ec && Sync(to);
 }
 
 bool RenameOver(const std::string& from, const std::string& to) {
   std::error_code ec;
   fs::rename(from, to, ec);
-  return !ec;
+  if (ec) return false;
+  Sync(fs::path(to).parent_path());  // the new name; not every file system can sync a folder
+  return true;
 }
 
 bool InGroup(gid_t gid) {

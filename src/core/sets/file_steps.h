@@ -16,7 +16,8 @@ struct FileSteps {
   FileSteps();
   // Writes bytes as the whole content of path.
   std::function<bool(const std::string& path, const Bytes& bytes)> write;
-  // Copies the file from to the new file to; fails when to exists.
+  // Copies the file from to the new file to, flushed to the disk; fails when
+  // to exists.
   std::function<bool(const std::string& from, const std::string& to)> copy;
   // Puts the file from in the place of to, in one step.
   std::function<bool(const std::string& from, const std::string& to)> rename;
