@@ -1,7 +1,8 @@
 # `cpack -G DEB` in the build folder makes the Debian package of what
-# `cmake --install` installs. The package installs under the same prefix the
-# programs were built for, where they look for their data; `make package`
-# builds with the prefix /usr.
+# `cmake --install` installs, under /usr. The programs find their data in
+# ../share/tolvane from their bin/ whatever the build's prefix was;
+# `make package` builds with the prefix /usr, so that the built-in data
+# folder is the package's as well.
 set(CPACK_PACKAGE_NAME tolvane)
 set(CPACK_PACKAGE_VENDOR "Tolvane")
 set(CPACK_PACKAGE_CONTACT "Tolvane maintainers <maintainers@users.noreply.c-seed-64bd46ce.example>")
@@ -10,7 +11,6 @@ set(CPACK_PACKAGE_DESCRIPTION "Opens several Korg i3 Sets at once and moves Arra
 Backing Sequences and Songs inside a Set and between Sets, keeping every call
 between items right and every byte it does not interpret. With tolvane-cli,
 which reads, checks, rewrites and reports on Sets without a window.")
-set(CPACK_PACKAGING_INSTALL_PREFIX ${CMAKE_INSTALL_PREFIX})
 set(CPACK_STRIP_FILES ON)
 
 set(CPACK_DEBIAN_PACKAGE_NAME tolvane)
