@@ -7,7 +7,7 @@ ASAN_BUILD ?= build-asan
 JOBS ?= 2
 CMAKE_FLAGS ?=
 
-.PHONY: deps build run test test-normal test-asan bench fuzz screenshots data clean
+.PHONY: deps build run test test-normal test-asan bench fuzz screenshots data package clean
 
 deps:
 	@./scripts/install-deps.sh
@@ -51,5 +51,13 @@ screenshots: build
 data: build
 	$(BUILD)/bin/tolvane-make-sets data
 
+# The Debian package, built for the prefix /usr in a folder of its own:
+# $(PACKAGE_BUILD)/tolvane_*.deb.
+PACKAGE_BUILD ?= build-package
+package: deps
+	cmake -S . -B $(PACKAGE_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_INSTALL_PREFIX=/usr -DTOLVANE_BENCH=OFF $(CMAKE_FLAGS)
+	cmake --build $(PACKAGE_BUILD) -j$(JOBS)
+	cd $(PACKAGE_BUILD) && cpack -G DEB
+
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD) $(PACKAGE_BUILD)

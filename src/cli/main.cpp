@@ -14,6 +14,7 @@
 #include "script_command.h"
 #include "reports/report_date.h"
 #include "set_argument.h"
+#include "sets/data_folder.h"
 #include "sets/set_files.h"
 #include "storage/tables.h"
 
@@ -39,7 +40,7 @@ std::string UsageError(const CLI::App*, const CLI::Error& e) {
 }
 
 void AddPresetsOption(CLI::App* command, Arguments& a) {
-  command->add_option("--presets", a.presets, "Read the preset names from FILE instead of I3PRSTS.TXT beside the program")
+  command->add_option("--presets", a.presets, "Read the preset names from FILE instead of the program's own I3PRSTS.TXT")
       ->option_text("FILE");
 }
 
@@ -107,8 +108,9 @@ int main(int argc, char** argv) {
     return 2;
   }
 
+  const std::string dataFolder = DataFolder(ExecutableFolder(argv[0]));
   if (run->parsed()) {
-    ScriptOptions options{ExecutableFolder(argv[0]), a.presets, a.set, std::nullopt};
+    ScriptOptions options{dataFolder, a.presets, a.set, std::nullopt};
     if (yes || no) options.answerAll = yes;
     return RunScriptCommand(options);
   }
@@ -116,7 +118,7 @@ int main(int argc, char** argv) {
   ConsoleUi ui;
   Workspace ws(ui, ui);
   ui.prefix = "tolvane-cli: ";
-  if (!BuildTables(ws, ExecutableFolder(argv[0]))) return 2;
+  if (!BuildTables(ws, dataFolder)) return 2;
   if (a.presets.empty() ? !LoadPresetNames(ws) : !LoadPresetNamesFrom(ws, a.presets, std::cerr)) return 2;
   // Duplicate names are worth a warning when looking at a Set, not when
   // checking, copying or reporting on it.

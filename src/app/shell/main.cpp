@@ -1,11 +1,13 @@
 // Korg-Tolvane: an editor for the disk files of the Korg i3.
 
 #include <QApplication>
+#include <QFile>
 #include <QFileInfo>
 #include <QScreen>
 
 #include "shell/application.h"
 #include "shell/main_window.h"
+#include "sets/data_folder.h"
 #include "shell/preferences_store.h"
 #include "ui/look.h"
 
@@ -16,7 +18,9 @@ int main(int argc, char** argv) {
   tolvane::InstallFontSubstitutes();
 
   tolvane::ShellEnvironment env;
-  env.programFolder = QCoreApplication::applicationDirPath();
+  // The program's data files: beside it, or where they were installed.
+  const QByteArray programDir = QFile::encodeName(QCoreApplication::applicationDirPath());
+  env.programFolder = QFile::decodeName(tolvane::DataFolder(programDir.toStdString()).c_str());
   env.applicationName = QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
   env.screenSize = QGuiApplication::primaryScreen() ? QGuiApplication::primaryScreen()->size() : QSize(800, 600);
   QCoreApplication::setApplicationName(env.applicationName);
