@@ -131,6 +131,17 @@ TEST_F(Reports, FilesAreWrittenWholeAfterTheDialogAndTheQuestion) {
   EXPECT_TRUE(ReadFileBytes(path).empty());
   EXPECT_EQ(w.ui.fileDialogs.back().title, "Save Backing Sequence Report to File...");
   EXPECT_EQ(w.ui.fileDialogs.back().filters.size(), 2u);
+
+  // Saved through a link, the file it names is replaced and keeps its bits.
+  const std::string link = w.t.dir / "LINK.TXT";
+  fs::create_symlink(path, link);
+  fs::permissions(path, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+  w.ui.ExpectFileDialog(link).ExpectMessage("Overwrite existing file?", MsgResult::Yes);
+  EXPECT_TRUE(SaveReportFile(w.ws, d, "linked"));
+  EXPECT_TRUE(fs::is_symlink(link));
+  EXPECT_EQ(ReadFileBytes(path).size(), 8u);
+  EXPECT_EQ(fs::status(path).permissions() & fs::perms::all,
+            fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
 }
 
 }  // namespace
