@@ -16,14 +16,6 @@ MsgResult AskYesNoCancel(Workspace& ws, const std::string& text) {
   return ws.ui.ShowMessage({MsgIcon::Exclamation, MsgButtons::YesNoCancel, MsgResult::Cancel, "", text});
 }
 
-// The first present user Style of the Set with exactly this 10-character name.
-int FindUserStyleByName(const StyleSetData& styles, const std::string& name) {
-  const int present = kStylesPerBlock * styles.blockCount;
-  for (int i = 0; i < present && i < kUserStyleCount; ++i)
-    if (styles.headers[static_cast<std::size_t>(i)].Name() == name) return UserStyleNumber(i);
-  return -1;
-}
-
 }  // namespace
 
 ReleaseAnswer AskRedirectArrangementReferences(Workspace& ws, int d, int n) {

@@ -37,14 +37,6 @@ int FindArrangementByName(const ArrangementSetData& arrangements, const std::str
   return -1;
 }
 
-// The first present user Style with exactly this 10-character name.
-int FindUserStyleByName(const StyleSetData& styles, const std::string& name) {
-  const int present = kStylesPerBlock * styles.blockCount;
-  for (int i = 0; i < present && i < kUserStyleCount; ++i)
-    if (styles.headers[static_cast<std::size_t>(i)].Name() == name) return UserStyleNumber(i);
-  return -1;
-}
-
 // The calls of one item being resolved: the Sets it goes between and the
 // words its questions use.
 struct Resolution {

@@ -1,5 +1,7 @@
 #include "styles/style_accessors.h"
 
+#include <algorithm>
+
 #include "storage/tables.h"
 #include "storage/text.h"
 #include "sets/workspace.h"
@@ -58,6 +60,13 @@ std::string UserStyleLabel(int userIndex) {
 
 bool IsUserStyleEmpty(const StyleSetData& data, int userIndex) {
   return IsUserIndex(userIndex) && UserStyleName(data, userIndex) == kBlankName;
+}
+
+int FindUserStyleByName(const StyleSetData& data, const std::string& name) {
+  const int present = std::min(kStylesPerBlock * data.blockCount, kUserStyleCount);
+  for (int i = 0; i < present; ++i)
+    if (data.headers[At(i)].Name() == name) return UserStyleNumber(i);
+  return -1;
 }
 
 int StyleEventCount(const StyleSetData& data, int userIndex) {

@@ -29,6 +29,9 @@ std::string UserStyleName(const StyleSetData& data, int userIndex);
 std::string StyleLabel(int number);
 std::string UserStyleLabel(int userIndex);
 bool IsUserStyleEmpty(const StyleSetData& data, int userIndex);
+// The style number of the first user Style of the Blocks present whose
+// 10-character name is exactly `name`; -1 for none.
+int FindUserStyleByName(const StyleSetData& data, const std::string& name);
 
 // Events of a user Style, counted from its size; -1 for no Style.
 int StyleEventCount(const StyleSetData& data, int userIndex);
