@@ -4,6 +4,7 @@
 
 #include <QTableWidget>
 
+#include "document/drag_start.h"
 #include "document/grid_cells.h"
 
 namespace tolvane {
@@ -64,8 +65,7 @@ class BankGrid : public QTableWidget {
   bool quiet_ = false;
   int itemKind_ = -1;     // -1: no drags
   QSize fullSize_;        // every row shown
-  QPoint pressPos_;
-  bool pressed_ = false;  // the left button is down and no drag started yet
+  DragStart dragStart_;
 };
 
 }  // namespace tolvane

@@ -1,6 +1,5 @@
 // Dragging items between bank grids, and the right-button menu.
 
-#include <QApplication>
 #include <QDragEnterEvent>
 #include <QDragMoveEvent>
 #include <QDropEvent>
@@ -9,15 +8,9 @@
 
 #include "document/bank_grid.h"
 #include "document/drag_payload.h"
+#include "document/drag_start.h"
 
 namespace tolvane {
-
-namespace {
-
-// Only items of the grid's own kind may fall on it.
-bool Accepts(const QMimeData* mime, int kind) { return PayloadOfKind(mime, kind).has_value(); }
-
-}  // namespace
 
 void BankGrid::EnableItemDrags(int kind) {
   itemKind_ = kind;
@@ -28,34 +21,23 @@ void BankGrid::EnableItemDrags(int kind) {
 
 void BankGrid::mousePressEvent(QMouseEvent* event) {
   QTableWidget::mousePressEvent(event);  // moves the current cell first
-  pressed_ = event->button() == Qt::LeftButton && itemKind_ >= 0;
-  pressPos_ = event->position().toPoint();
+  dragStart_.Press(*event, itemKind_ >= 0);
   if (event->button() == Qt::RightButton) emit contextMenuWanted(event->globalPosition().toPoint());
 }
 
 void BankGrid::mouseMoveEvent(QMouseEvent* event) {
-  if (pressed_ && (event->buttons() & Qt::LeftButton) &&
-      (event->position().toPoint() - pressPos_).manhattanLength() >= QApplication::startDragDistance()) {
-    pressed_ = false;
-    const QModelIndex cell = indexAt(pressPos_);
+  if (const auto pressed = dragStart_.Moved(*event)) {
+    const QModelIndex cell = indexAt(*pressed);
     if (cell.isValid()) emit dragStarted(cell.row(), cell.column());
     return;
   }
   QTableWidget::mouseMoveEvent(event);
 }
 
-void BankGrid::dragEnterEvent(QDragEnterEvent* event) {
-  if (Accepts(event->mimeData(), itemKind_))
-    event->acceptProposedAction();
-  else
-    event->ignore();
-}
+void BankGrid::dragEnterEvent(QDragEnterEvent* event) { AnswerDrag(event, itemKind_, true); }
 
 void BankGrid::dragMoveEvent(QDragMoveEvent* event) {
-  if (Accepts(event->mimeData(), itemKind_) && indexAt(event->position().toPoint()).isValid())
-    event->acceptProposedAction();
-  else
-    event->ignore();
+  AnswerDrag(event, itemKind_, indexAt(event->position().toPoint()).isValid());
 }
 
 void BankGrid::dropEvent(QDropEvent* event) {

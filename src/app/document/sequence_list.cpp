@@ -1,6 +1,5 @@
 #include "document/sequence_list.h"
 
-#include <QApplication>
 #include <QDragEnterEvent>
 #include <QDragMoveEvent>
 #include <QDropEvent>
@@ -10,6 +9,7 @@
 #include <cmath>
 
 #include "document/drag_payload.h"
+#include "document/drag_start.h"
 
 namespace tolvane {
 
@@ -31,35 +31,22 @@ int SequenceList::LineAt(int y) const {
 
 void SequenceList::mousePressEvent(QMouseEvent* event) {
   QListWidget::mousePressEvent(event);  // selects the line first
-  pressed_ = event->button() == Qt::LeftButton && itemKind_ >= 0;
-  pressPos_ = event->position().toPoint();
+  dragStart_.Press(*event, itemKind_ >= 0);
   if (event->button() == Qt::RightButton) emit contextMenuWanted(event->globalPosition().toPoint());
 }
 
 void SequenceList::mouseMoveEvent(QMouseEvent* event) {
-  if (pressed_ && (event->buttons() & Qt::LeftButton) &&
-      (event->position().toPoint() - pressPos_).manhattanLength() >= QApplication::startDragDistance()) {
-    pressed_ = false;
-    const QModelIndex line = indexAt(pressPos_);
+  if (const auto pressed = dragStart_.Moved(*event)) {
+    const QModelIndex line = indexAt(*pressed);
     if (line.isValid()) emit dragStarted(line.row());
     return;
   }
   QListWidget::mouseMoveEvent(event);
 }
 
-void SequenceList::dragEnterEvent(QDragEnterEvent* event) {
-  if (PayloadOfKind(event->mimeData(), itemKind_))
-    event->acceptProposedAction();
-  else
-    event->ignore();
-}
+void SequenceList::dragEnterEvent(QDragEnterEvent* event) { AnswerDrag(event, itemKind_, true); }
 
-void SequenceList::dragMoveEvent(QDragMoveEvent* event) {
-  if (PayloadOfKind(event->mimeData(), itemKind_))
-    event->acceptProposedAction();
-  else
-    event->ignore();
-}
+void SequenceList::dragMoveEvent(QDragMoveEvent* event) { AnswerDrag(event, itemKind_, true); }
 
 void SequenceList::dropEvent(QDropEvent* event) {
   // A drag from another running editor names a Set of that editor: refused.

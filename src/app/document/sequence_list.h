@@ -4,6 +4,8 @@
 
 #include <QListWidget>
 
+#include "document/drag_start.h"
+
 namespace tolvane {
 
 class SequenceList : public QListWidget {
@@ -36,8 +38,7 @@ class SequenceList : public QListWidget {
 
  private:
   int itemKind_ = -1;  // -1: no drags
-  QPoint pressPos_;
-  bool pressed_ = false;  // the left button is down and no drag started yet
+  DragStart dragStart_;
 };
 
 }  // namespace tolvane
