@@ -7,7 +7,7 @@ ASAN_BUILD ?= build-asan
 JOBS ?= 2
 CMAKE_FLAGS ?=
 
-.PHONY: deps build run test test-normal test-asan bench fuzz screenshots data package clean
+.PHONY: deps build run test test-normal test-asan bench fuzz fuzz-coverage mutate screenshots data package clean
 
 deps:
 	@./scripts/install-deps.sh
@@ -30,14 +30,33 @@ test-asan: deps
 	cmake --build $(ASAN_BUILD) -j$(JOBS)
 	cd $(ASAN_BUILD) && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 ctest --output-on-failure --timeout 300 -j$(JOBS)
 
-# Runs every reader's libFuzzer target for FUZZ_SECONDS each (clang).
+# Runs every reader's libFuzzer target for FUZZ_SECONDS each (clang), then
+# keeps the minimised corpus and any crasher in tests/fuzz_corpus, which every
+# test run replays. Outside CI: `make fuzz FUZZ_SECONDS=600`.
+FUZZ_READERS ?= arrangement style program backing_sequence song preset_names istyle
 FUZZ_BUILD ?= build-fuzz
-FUZZ_SECONDS ?= 60
+FUZZ_SECONDS ?= 600
 fuzz:
 	@./scripts/install-deps.sh fuzz
 	CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTOLVANE_FUZZ=ON -DTOLVANE_SANITIZE=ON -DTOLVANE_APP=OFF -DTOLVANE_BENCH=OFF
-	cmake --build $(FUZZ_BUILD) -j$(JOBS) --target fuzz_arrangement fuzz_style fuzz_program fuzz_backing_sequence fuzz_song fuzz_preset_names fuzz_istyle
-	./scripts/run-fuzzers.sh $(FUZZ_BUILD)/bin $(FUZZ_SECONDS)
+	cmake --build $(FUZZ_BUILD) -j$(JOBS) --target fuzz-seeds $(addprefix fuzz_,$(FUZZ_READERS))
+	./scripts/run-fuzzers.sh $(FUZZ_BUILD)/bin $(FUZZ_SECONDS) $(FUZZ_READERS)
+
+# The share of each reader's lines that the kept corpus reaches (llvm-cov).
+COVERAGE_BUILD ?= build-coverage
+fuzz-coverage:
+	@./scripts/install-deps.sh fuzz
+	CXX=clang++ cmake -S . -B $(COVERAGE_BUILD) -DCMAKE_BUILD_TYPE=Debug -DTOLVANE_COVERAGE=ON -DTOLVANE_APP=OFF -DTOLVANE_BENCH=OFF
+	cmake --build $(COVERAGE_BUILD) -j$(JOBS) --target $(addprefix fuzz_,$(FUZZ_READERS))
+	./scripts/fuzz-coverage.sh $(COVERAGE_BUILD)/bin
+
+# The share of small faults in the core (one changed comparison, boolean
+# operator, return value or constant) that the core tests catch. Outside CI;
+# about 15 s a site: `make mutate MUTATION_SITES=200`.
+MUTATION_SITES ?= 200
+MUTATION_SEED ?= 1
+mutate: deps
+	python3 tools/mutate.py --sites $(MUTATION_SITES) --seed $(MUTATION_SEED)
 
 bench: build
 	$(BUILD)/bin/tolvane-bench
@@ -60,4 +79,4 @@ package: deps
 	cd $(PACKAGE_BUILD) && cpack -G DEB
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD) $(PACKAGE_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD) $(COVERAGE_BUILD) build-mutate $(PACKAGE_BUILD)

@@ -1,14 +1,20 @@
-// Any bytes: the reader returns, never reads outside the file, and whatever
-// it keeps is written as a file that reads back.
+// Any bytes: the reader of Programs and of the global record returns, never
+// reads outside the file, and whatever it keeps is written as a file that
+// reads back.
 #include <cstdlib>
 
 #include "programs/program_data.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   tolvane::ProgramSetData read;
+  tolvane::GlobalSetData global;
   tolvane::DecodeProgramFile({data, size}, read);
+  tolvane::DecodeGlobalData({data, size}, global);
   tolvane::ProgramSetData again;
-  const tolvane::Bytes written = tolvane::EncodeProgramFile(read, tolvane::GlobalRecord{});
-  if (!tolvane::DecodeProgramFile(written, again) || tolvane::EncodeProgramFile(again, tolvane::GlobalRecord{}) != written) std::abort();
+  tolvane::GlobalSetData globalAgain;
+  const tolvane::Bytes written = tolvane::EncodeProgramFile(read, global);
+  if (!tolvane::DecodeProgramFile(written, again) || !tolvane::DecodeGlobalData(written, globalAgain) ||
+      tolvane::EncodeProgramFile(again, globalAgain) != written)
+    std::abort();
   return 0;
 }
