@@ -11,7 +11,6 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QTextBrowser>
-#include <QUrl>
 
 #include <cstdio>
 
