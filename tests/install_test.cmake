@@ -1,7 +1,8 @@
 # Installs the build into PREFIX and runs the installed tolvane-cli on the
 # installed demo Set: its report needs the template and the preset names, and
 # must be exactly the demo's report. The tips and help pages must lie in the
-# same data folder, where the installed editor looks for them.
+# same data folder, where the installed editor looks for them, with every
+# page and picture they link to.
 # Usage: cmake -DBUILD=... -DPREFIX=... -DEXPECTED=... -P install_test.cmake
 
 cmake_minimum_required(VERSION 3.25)
@@ -20,6 +21,38 @@ foreach(file I3TIPS.TXT help/tolvane.html)
   if(NOT EXISTS ${data}/${file})
     message(FATAL_ERROR "${data}/${file} was not installed")
   endif()
+endforeach()
+
+# Every page and picture the installed help links to is installed, and every
+# anchor a link names is on its page.
+file(GLOB pages ${data}/help/*.html)
+foreach(page ${pages})
+  file(READ ${page} html)
+  string(REGEX MATCHALL "(href|src)=\"[^\"]*\"" links "${html}")
+  foreach(link ${links})
+    string(REGEX REPLACE "^(href|src)=\"([^#\"]*)#?([^\"]*)\"$" "\\2;\\3" parts "${link}")
+    list(GET parts 0 target)
+    list(GET parts 1 anchor)
+    if(target MATCHES ":")
+      continue()  # a web address
+    endif()
+    get_filename_component(folder ${page} DIRECTORY)
+    if(target STREQUAL "")
+      set(target ${page})
+    else()
+      set(target ${folder}/${target})
+    endif()
+    if(NOT EXISTS ${target})
+      message(FATAL_ERROR "${page}: ${link} names no installed file")
+    endif()
+    if(NOT anchor STREQUAL "")
+      file(READ ${target} linked)
+      string(FIND "${linked}" "id=\"${anchor}\"" at)
+      if(at EQUAL -1)
+        message(FATAL_ERROR "${page}: ${link} names no place on its page")
+      endif()
+    endif()
+  endforeach()
 endforeach()
 
 execute_process(COMMAND ${PREFIX}/bin/tolvane-cli report --date "1-Jan-2000 00:00:00" ${data}/DEMO/DEMO

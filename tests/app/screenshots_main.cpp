@@ -10,6 +10,7 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMessageBox>
+#include <QTextBrowser>
 
 #include <cstdio>
 
@@ -182,9 +183,12 @@ int main(int argc, char** argv) {
        "dialog_screen_warning"}};
   for (const auto& [request, name] : messages) SaveShown(*MakeMessageBox(request, main), name);
 
+  // The help beside the programs, where the build puts its pictures.
   HelpWindow help;
-  help.ShowContents(h.Folder());
+  help.ShowContents(QStringLiteral(TOLVANE_BIN_DIR));
   Save(&help, "window_help");
+  help.Browser()->setSource(help.Browser()->source().resolved(QUrl(QStringLiteral("window.html#grids"))));
+  Save(&help, "window_help_topic");
   help.hide();
 
   for (QMdiSubWindow* sub : main->Area()->subWindowList()) sub->close();

@@ -1,9 +1,14 @@
 #pragma once
-// The program's own help: an HTML page shipped beside the program.
+// The program's own help: HTML pages shipped beside the program, read in a
+// small browser with Contents, Back and Forward (also Alt+Up, Alt+Left,
+// Alt+Right). Links between the pages are followed inside the window, links
+// to the web open in the desktop's browser.
 
+#include <QUrl>
 #include <QWidget>
 
 class QTextBrowser;
+class QToolButton;
 
 namespace tolvane {
 
@@ -18,8 +23,15 @@ class HelpWindow : public QWidget {
   void ShowContents(const QString& programFolder);
   QTextBrowser* Browser() const { return browser_; }
 
+  QToolButton* cmdContents;
+  QToolButton* cmdBack;
+  QToolButton* cmdForward;
+
  private:
+  void GoToContents();
+
   QTextBrowser* browser_;
+  QUrl contents_;
 };
 
 }  // namespace tolvane
