@@ -107,6 +107,10 @@ TEST_F(EditCommandsTest, KeysAndTheRightButtonReachTheEditCommands) {
   EXPECT_EQ(Arrangement(7).bytes, Arrangement(1).bytes);
   QTest::keyClick(doc->grdArr, Qt::Key_Z, Qt::ControlModifier);
   EXPECT_EQ(Arrangement(7).Name(), std::string(10, ' '));
+  doc->grdArr->setCurrentCell(0, 1);
+  QTest::keyClick(doc->grdArr, Qt::Key_I, Qt::ControlModifier | Qt::ShiftModifier);
+  ASSERT_EQ(h.ui.fileDialogs.size(), 1u);
+  EXPECT_EQ(h.ui.fileDialogs[0].title, "Save one Arrangement to .IAF file...");
 
   const QRect a13 = doc->grdArr->visualRect(doc->grdArr->model()->index(0, 2));
   QTest::mousePress(doc->grdArr->viewport(), Qt::RightButton, {}, a13.center());

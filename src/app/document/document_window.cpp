@@ -118,9 +118,7 @@ void DocumentWindow::ConnectMenus() {
   });
   connect(menus_.fExit, &QAction::triggered, this, [this] { shell_.ExitProgram(); });
 
-  for (EditCommand c : {EditCommand::Undo, EditCommand::Cut, EditCommand::Copy, EditCommand::Paste,
-                        EditCommand::Delete, EditCommand::Insert, EditCommand::PasteFromIStyle, EditCommand::Details,
-                        EditCommand::EraseBank, EditCommand::Import})
+  for (EditCommand c : kEditCommands)
     connect(menus_.ActionOf(c), &QAction::triggered, this, [this, c] {
       if (Alive()) emit editCommand(d_, c);
     });

@@ -20,6 +20,12 @@ enum class EditCommand {
   Import,
 };
 
+// Every Edit command, each wired to its menu entry.
+inline constexpr EditCommand kEditCommands[] = {
+    EditCommand::Undo,           EditCommand::Cut,     EditCommand::Copy,      EditCommand::Paste,
+    EditCommand::Delete,         EditCommand::Insert,  EditCommand::PasteFromIStyle, EditCommand::ExportToIStyle,
+    EditCommand::Details,        EditCommand::EraseBank, EditCommand::Import};
+
 enum class UtilityCommand { SetReport, SubsetReport };
 
 }  // namespace tolvane
