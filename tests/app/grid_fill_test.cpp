@@ -18,7 +18,6 @@ TEST_F(ArrangementGrid, CellsShowTheStyleCalledAndMarkCalledArrangements) {
   BankGrid* g = doc->grdArr;
   EXPECT_EQ(g->rowCount(), 16);
   EXPECT_FALSE(doc->chkTwin[0]->isVisible());
-  EXPECT_EQ(g->Background(), QColor(224, 255, 224));
   ExpectCells(g, {{0, 0, "A11 Pop Ballad       (U23)U", kCalled},  // played by Backing Sequences 0 and 1
                   {0, 1, "A12 Rock 8Beat       (U11)U", kNotCalled},
                   {0, 3, "A14 Latin Mix        (P25)", kCalled},
@@ -52,7 +51,6 @@ TEST_F(StyleGrid, UserBankWithEventsAndFreeColumnThenThePresetBank) {
   EXPECT_EQ(doc->cboStyBnk->count(), 2);
   BankGrid* g = doc->grdSty;
   EXPECT_EQ(g->rowCount(), 8);
-  EXPECT_EQ(g->Background(), QColor(255, 224, 255));
   ExpectCells(g, {{0, 0, "U11 Rock Beat       :3200", kCalled},
                   {0, 2, "U13 Pop Shuffl      :950", kNotCalled},  // called by nobody
                   {0, 3, "U14 " + kBlank16 + ":0", {}},
