@@ -77,8 +77,6 @@ TEST_F(Details, ArrangementShowsStoredValuesByItsRulesAndWritesOnlyItsFields) {
     c.written(r);
     e.ExpectSet(d, x);
   }
-  EXPECT_EQ(ArrangementDetails::Entries(C::SplitKey)[24], "C 4");
-  EXPECT_EQ(ArrangementDetails::Entries(C::SplitKey).back(), "C 7");
 }
 
 TEST_F(Details, ArrangementOkWithoutAChangeOrAfterACancelledSelectionWritesNothing) {
@@ -145,7 +143,6 @@ TEST_F(Details, GlobalShowsBadValuesAsTheFirstEntryKeepsCarriedBytesAndImports) 
   EXPECT_EQ(m->Position(GlobalControl::VelocityCurve), 0);
   EXPECT_EQ(m->Position(GlobalControl::Pedal2), 34);
   EXPECT_EQ(m->Position(GlobalControl::Ec5B), 0);
-  EXPECT_EQ(GlobalDetails::Entries(GlobalControl::DamperPolarity)[0], "KORG (\x96)");
   m->Select(GlobalControl::Pedal1, 5);
   m->Cancel();
   EXPECT_FALSE(m->Apply());
