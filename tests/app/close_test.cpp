@@ -11,15 +11,6 @@ using OpeningAndSaving = DemoWindowTest;
 
 int OpenWindows(AppHarness& h) { return static_cast<int>(h.App().Main()->Area()->subWindowList().size()); }
 
-TEST_F(ClosingAWindow, AnUnchangedSetClosesWithoutAQuestion) {
-  doc->Menus().fClose->trigger();
-  QApplication::processEvents();
-  EXPECT_TRUE(h.ui.messages.empty());
-  EXPECT_FALSE(h.Ws().InUse(1));
-  EXPECT_EQ(h.Ws().prefs.oldSetNam, h.DemoSet());
-  EXPECT_EQ(OpenWindows(h), 0);
-}
-
 TEST_F(ClosingAWindow, AModifiedSetAsksAndClosesOnlyOnceSaved) {
   const QString sng = h.Folder() + "/DEMO/DEMO.SNG";
   h.Ws().MarkModified(1, 4);

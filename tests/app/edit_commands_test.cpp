@@ -82,27 +82,6 @@ TEST_F(EditCommandsTest, KeysAndTheRightButtonReachTheEditCommands) {
   doc->Menus().edit->close();
 }
 
-// Dropped into a new Set, an Arrangement has its Style and Programs found
-// again there; a Style dropped on the arrangement grid is refused.
-TEST_F(EditCommandsTest, ArrangementDroppedIntoAnotherSetHasItsCallsResolved) {
-  h.App().Main()->NewSet();
-  DocumentWindow* other = h.App().Documents().Window(2);
-  ASSERT_NE(other, nullptr);
-  other->tabMode->setCurrentIndex(kTabArrangements);
-  EXPECT_FALSE(DropOn(other->grdArr, 0, 0, kStyle, ThisProcess(), 48));
-
-  ArrangementRecord expected = Arrangement(1);  // A12 Rock 8Beat: U11, D15 on ACC1
-  expected.SetStyleNumber(5);
-  h.ui.Answer(MsgResult::Yes).Select(5).Answer(MsgResult::No);
-  ASSERT_TRUE(BeginDrag(h.Ws(), 1, kArrangement, 1));
-  ASSERT_TRUE(DropOn(other->grdArr, 0, 0, kArrangement, ThisProcess(), 1));
-  EXPECT_EQ(h.Ws().Stores(2).arrangements.records[0].bytes, expected.bytes);
-  ASSERT_EQ(h.ui.messages.size(), 2u);
-  EXPECT_EQ(h.ui.messages[0].text, "Arrangement 'Rock 8Beat' calls Style 'Rock Beat' non-existent in 'NEWSET02'\r\n"
-                                   "Redirect this Arrangement to an existing Style?");
-  EXPECT_TRUE(other->Menus().eUndo->isEnabled());
-}
-
 TEST_F(EditCommandsTest, ListDragWithinTheSetAsksBeforeMoving) {
   ShowTab(kTabBackingSequences);
   const auto& bsq = h.Ws().Stores(1).backingSequences.records;

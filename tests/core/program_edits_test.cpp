@@ -163,20 +163,5 @@ TEST_F(ProgramEdits, EraseBankEmptiesTheUserItemsOfTheCellsBank) {
   e.ExpectSet(d, erased);
 }
 
-TEST_F(ProgramEdits, PasteIntoAnotherSetCarriesTheProgramAsItIs) {
-  const SetStores y = EditSet(12);
-  const int dy = e.Add(y, "SETY");
-  ASSERT_TRUE(Run(d, 321, EditAction::Copy));
-  ui.ExpectMessage(DuplicateNotice("Program", "D13", "D12", "PRG 01"));
-  ASSERT_TRUE(Run(dy, 322, EditAction::Paste));
-  SetStores pasted = y;
-  Prg(pasted, 2) = Prg(x, 1);
-  e.ExpectSet(dy, pasted);
-  e.ExpectSet(d, x);
-  // Undo from the other window acts on the Set the record names.
-  ASSERT_TRUE(Run(d, 330, EditAction::Undo));
-  e.ExpectSet(dy, y);
-}
-
 }  // namespace
 }  // namespace tolvane::test

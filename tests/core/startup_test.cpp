@@ -45,14 +45,6 @@ TEST(PresetNames, MissingInstrumentLineOrTooFewNamesFail) {
   EXPECT_TRUE(ParsePresetNames(NamesFile("korg-i3\n", 246), names));
 }
 
-TEST(Startup, UnreadableNamesFileEndsTheProgramWithItsMessage) {
-  TestWorkspace t;
-  fs::remove(t.programFolder + "/I3PRSTS.TXT");
-  t.ui.ExpectBox("Error", "Error getting Preset names from file I3PRSTS.TXT\r\nEnding program!",
-                 MsgIcon::Critical, MsgButtons::Ok, MsgResult::Ok, MsgResult::Ok);
-  EXPECT_FALSE(LoadPresetNames(t.ws));
-}
-
 TEST(Startup, MissingTemplateIsReportedTwice) {
   TestWorkspace t;
   fs::remove(t.programFolder + "/I3EMPTY/I3EMPTY.STY");
