@@ -11,15 +11,6 @@ using OpeningAndSaving = DemoWindowTest;
 
 int OpenWindows(AppHarness& h) { return static_cast<int>(h.App().Main()->Area()->subWindowList().size()); }
 
-TEST_F(ClosingAWindow, AnUnchangedSetClosesWithoutAQuestion) {
-  doc->Menus().fClose->trigger();
-  QApplication::processEvents();
-  EXPECT_TRUE(h.ui.messages.empty());
-  EXPECT_FALSE(h.Ws().InUse(1));
-  EXPECT_EQ(h.Ws().prefs.oldSetNam, h.DemoSet());
-  EXPECT_EQ(OpenWindows(h), 0);
-}
-
 TEST_F(ClosingAWindow, AModifiedSetAsksAndClosesOnlyOnceSaved) {
   const QString sng = h.Folder() + "/DEMO/DEMO.SNG";
   h.Ws().MarkModified(1, 4);
@@ -47,43 +38,6 @@ TEST_F(ClosingAWindow, AModifiedSetAsksAndClosesOnlyOnceSaved) {
   EXPECT_EQ(OpenWindows(h), 0);
   EXPECT_GT(QFileInfo(sng).size(), 100);
   EXPECT_EQ(h.ui.unexpected, 0);
-}
-
-TEST_F(OpeningAndSaving, ASetOpenedTwiceUnderOneName) {
-  h.ui.ChooseFile(h.DemoSet() + ".PCG").Answer(MsgResult::Cancel);
-  doc->Menus().fOpen->trigger();
-  ASSERT_EQ(h.ui.messages.size(), 1u);
-  EXPECT_EQ(h.ui.messages[0].text, "Name DEMO is already in use.\r\nContinue anyway?");
-  EXPECT_EQ(OpenWindows(h), 1);
-
-  h.ui.ChooseFile(h.DemoSet() + ".PCG").Answer(MsgResult::Ok);
-  doc->Menus().fOpen->trigger();
-  ASSERT_EQ(OpenWindows(h), 2);
-  DocumentWindow* second = h.App().Documents().Window(2);
-  ASSERT_NE(second, nullptr);
-  EXPECT_EQ(second->windowTitle(), "DEMO");
-  EXPECT_EQ(doc->windowTitle(), "DEMO");
-  EXPECT_EQ(second->SubWindow()->windowIcon().cacheKey(), second->windowIcon().cacheKey());
-}
-
-TEST_F(OpeningAndSaving, NewSetsAreModifiedAndNamedByTheirNumber) {
-  doc->Menus().fNew->trigger();
-  DocumentWindow* fresh = h.App().Documents().Window(2);
-  ASSERT_NE(fresh, nullptr);
-  EXPECT_EQ(fresh->windowTitle(), "NEWSET02");
-  EXPECT_EQ(h.ui.progressCaptions.back(), "Loading I3EMPTY Files...");
-  EXPECT_EQ(fresh->Menus().eUndo->text(), "Can't Undo");
-  // Saving it asks for a destination: a cancelled one keeps the window.
-  h.ui.Answer(MsgResult::Yes).ChooseFile("");
-  fresh->Menus().fClose->trigger();
-  QApplication::processEvents();
-  EXPECT_EQ(h.ui.messages.back().text, "Save the changes in NEWSET02 ?");
-  EXPECT_TRUE(h.Ws().InUse(2));
-  h.ui.Answer(MsgResult::No);
-  fresh->Menus().fClose->trigger();
-  QApplication::processEvents();
-  EXPECT_FALSE(h.Ws().InUse(2));
-  EXPECT_EQ(h.Ws().prefs.oldSetNam, h.DemoSet());  // a never-saved Set is not remembered
 }
 
 TEST_F(OpeningAndSaving, SaveAsRenamesTheWindow) {

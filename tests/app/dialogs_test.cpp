@@ -7,7 +7,6 @@
 
 #include "demo_window.h"
 #include "dialogs/select_item_dialog.h"
-#include "shell/about_dialog.h"
 #include "shell/options_dialog.h"
 #include "shell/tip_dialog.h"
 #include "ui/cp1252.h"
@@ -22,14 +21,6 @@ QString WriteFile(const QTemporaryDir& dir, const char* name, const QByteArray& 
   f.open(QIODevice::WriteOnly);
   f.write(bytes);
   return path;
-}
-
-TEST(AboutBox, TextsOfTheProgram) {
-  AboutDialog about;
-  EXPECT_EQ(about.windowTitle(), "About Korg-Tolvane");
-  EXPECT_EQ(about.lblVersion->text(), QString("Version %1.%2.%3").arg(TOLVANE_VERSION_MAJOR).arg(TOLVANE_VERSION_MINOR).arg(TOLVANE_VERSION_PATCH));
-  EXPECT_TRUE(about.lblDisclaimer->text().endsWith("\nCAUTION: Apply this program to COPIES, never to original files!"));
-  ASSERT_FALSE(about.imgKbd->pixmap().isNull());
 }
 
 TEST(TipOfTheDay, EveryLineIsATipAndNextWrapsAround) {

@@ -27,39 +27,6 @@ class EditCommandsTest : public DemoWindowTest {
   }
 };
 
-TEST_F(EditCommandsTest, CopyPasteAndUndoOnTheArrangementsTab) {
-  ShowTab(kTabArrangements);
-  const ArrangementRecord original = Arrangement(6);
-  doc->grdArr->setCurrentCell(0, 0);  // A11 Pop Ballad
-  doc->Menus().eCopy->trigger();
-  doc->grdArr->setCurrentCell(1, 2);  // A17, empty
-  doc->Menus().ePaste->trigger();
-
-  EXPECT_EQ(Arrangement(6).bytes, Arrangement(0).bytes);
-  EXPECT_EQ(h.Ws().Slot(1).modified[kArrangement], 1);
-  EXPECT_EQ(Text(doc->grdArr, 1, 2).substr(0, 14), "A17 Pop Ballad");
-  EXPECT_TRUE(doc->Menus().eUndo->isEnabled());
-  EXPECT_EQ(doc->Menus().eUndo->text().toStdString(), "&Undo");
-
-  doc->Menus().eUndo->trigger();
-  EXPECT_EQ(Arrangement(6).bytes, original.bytes);
-  EXPECT_FALSE(doc->Menus().eUndo->isEnabled());
-  EXPECT_EQ(doc->Menus().eUndo->text().toStdString(), "Can't Undo");
-}
-
-TEST_F(EditCommandsTest, CutOnTheProgramsTabAsksAboutItsCallers) {
-  ShowTab(kTabPrograms);
-  PickBank(doc->cboPrgBnk, 3);
-  doc->grdPrg->setCurrentCell(0, 0);  // D11 Grand Pno, called by A11
-  h.ui.Answer(MsgResult::Cancel);
-  doc->Menus().eCut->trigger();
-  ASSERT_EQ(h.ui.messages.size(), 1u);
-  EXPECT_EQ(h.ui.messages[0].text,
-            "Program 'Grand Pno' is referenced by one or more\r\nArrangements, Styles, Backing Sequences, etc.\r\n\r\n"
-            "Redirect them to another Program?");
-  EXPECT_EQ(h.Ws().Stores(1).programs.records[0].Name(), "Grand Pno ");
-}
-
 // A drag entering the grid and dropped, as Qt delivers them: an item of the
 // grid's kind lands on the cell under the pointer, another kind is refused.
 bool DropAt(QAbstractItemView* view, QPoint at, int kind, int sourceItem, long long process) {
@@ -117,27 +84,6 @@ TEST_F(EditCommandsTest, KeysAndTheRightButtonReachTheEditCommands) {
   EXPECT_EQ(QApplication::activePopupWidget(), static_cast<QWidget*>(doc->Menus().edit));
   EXPECT_EQ(h.Ws().Slot(1).gridTags[kArrangement], 2);
   doc->Menus().edit->close();
-}
-
-// Dropped into a new Set, an Arrangement has its Style and Programs found
-// again there; a Style dropped on the arrangement grid is refused.
-TEST_F(EditCommandsTest, ArrangementDroppedIntoAnotherSetHasItsCallsResolved) {
-  h.App().Main()->NewSet();
-  DocumentWindow* other = h.App().Documents().Window(2);
-  ASSERT_NE(other, nullptr);
-  other->tabMode->setCurrentIndex(kTabArrangements);
-  EXPECT_FALSE(DropOn(other->grdArr, 0, 0, kStyle, ThisProcess(), 48));
-
-  ArrangementRecord expected = Arrangement(1);  // A12 Rock 8Beat: U11, D15 on ACC1
-  expected.SetStyleNumber(5);
-  h.ui.Answer(MsgResult::Yes).Select(5).Answer(MsgResult::No);
-  ASSERT_TRUE(BeginDrag(h.Ws(), 1, kArrangement, 1));
-  ASSERT_TRUE(DropOn(other->grdArr, 0, 0, kArrangement, ThisProcess(), 1));
-  EXPECT_EQ(h.Ws().Stores(2).arrangements.records[0].bytes, expected.bytes);
-  ASSERT_EQ(h.ui.messages.size(), 2u);
-  EXPECT_EQ(h.ui.messages[0].text, "Arrangement 'Rock 8Beat' calls Style 'Rock Beat' non-existent in 'NEWSET02'\r\n"
-                                   "Redirect this Arrangement to an existing Style?");
-  EXPECT_TRUE(other->Menus().eUndo->isEnabled());
 }
 
 TEST_F(EditCommandsTest, ListDragWithinTheSetAsksBeforeMoving) {

@@ -14,11 +14,7 @@ using ProgramGrid = DemoWindowTest;
 using SequenceLists = DemoWindowTest;
 
 TEST_F(ArrangementGrid, CellsShowTheStyleCalledAndMarkCalledArrangements) {
-  EXPECT_EQ(doc->tabMode->currentIndex(), kTabArrangements);
   BankGrid* g = doc->grdArr;
-  EXPECT_EQ(g->rowCount(), 16);
-  EXPECT_FALSE(doc->chkTwin[0]->isVisible());
-  EXPECT_EQ(g->Background(), QColor(224, 255, 224));
   ExpectCells(g, {{0, 0, "A11 Pop Ballad       (U23)U", kCalled},  // played by Backing Sequences 0 and 1
                   {0, 1, "A12 Rock 8Beat       (U11)U", kNotCalled},
                   {0, 3, "A14 Latin Mix        (P25)", kCalled},
@@ -49,10 +45,8 @@ TEST_F(ArrangementGrid, WithHighCallOffNamedUserItemsAreBlack) {
 TEST_F(StyleGrid, UserBankWithEventsAndFreeColumnThenThePresetBank) {
   ShowTab(kTabStyles);
   EXPECT_EQ(doc->cboStyBnk->currentIndex(), 1);
-  EXPECT_EQ(doc->cboStyBnk->count(), 2);
   BankGrid* g = doc->grdSty;
   EXPECT_EQ(g->rowCount(), 8);
-  EXPECT_EQ(g->Background(), QColor(255, 224, 255));
   ExpectCells(g, {{0, 0, "U11 Rock Beat       :3200", kCalled},
                   {0, 2, "U13 Pop Shuffl      :950", kNotCalled},  // called by nobody
                   {0, 3, "U14 " + kBlank16 + ":0", {}},
@@ -113,12 +107,6 @@ TEST_F(ProgramGrid, TheProgressWindowShowsOnlyWhileLookingForCallers) {
   h.Ws().prefs.highCall = 0;
   PickBank(doc->cboPrgBnk, 3);
   EXPECT_EQ(captions.size(), 1u);
-}
-
-TEST_F(ProgramGrid, NamesAreShownThroughWindows1252) {
-  h.Ws().Stores(1).programs.records[1].SetName("KORG (\x96)");
-  ShowTab(kTabPrograms);
-  EXPECT_EQ(doc->grdPrg->CellText(0, 1), QString::fromUtf8("D12 KORG (\u2013)  "));
 }
 
 QStringList Labels(DocumentWindow* doc, int first, int last) {

@@ -64,15 +64,6 @@ TEST(StartUp, StartOldWithAnEmptyOldSetShowsTheOpenDialog) {
   EXPECT_EQ(h.Ws().prefs.pathNam, (h.Folder() + "/DEMO").toStdString());
 }
 
-TEST(StartUp, StartOldOpensTheLastSetWithoutADialog) {
-  AppHarness h;
-  ASSERT_TRUE(h.Start(true));
-  EXPECT_EQ(h.log, (EventLog{"about"}));
-  ASSERT_NE(h.App().Documents().Window(1), nullptr);
-  EXPECT_EQ(h.ui.progressCaptions, (std::vector<std::string>{"Loading DEMO Files..."}));
-  EXPECT_EQ(h.ui.busyDepth, 0);
-}
-
 TEST(StartUp, AMissingDataFileEndsTheProgram) {
   const struct {
     const char* file;

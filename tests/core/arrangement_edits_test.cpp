@@ -1,11 +1,12 @@
-// The Edit commands on the Arrangements tab, run through the dispatcher as a
-// window runs them: the Sets' bytes, the Backing Sequences' calls, every
-// question and the Undo entry.
+// The Edit commands and drops on the Arrangements tab, run through the
+// dispatcher as a window runs them: the Sets' bytes, the Backing Sequences'
+// calls, every question and the Undo entry.
 
 #include <gtest/gtest.h>
 
 #include "arrangements/arrangement_calls.h"
 #include "edit_sets.h"
+#include "editing/drag_drop.h"
 #include "editing/edit_commands.h"
 #include "storage/tables.h"
 #include "storage/text.h"
@@ -23,13 +24,6 @@ class ArrangementEdits : public ::testing::Test {
   int Code() const { return UndoCodeOf(ws, kArrangement); }
   // Writes x into its slot again, after a test has set its calls.
   void Reload() { ws.Stores(d) = x; }
-  // x with Arrangement `at` deleted: the following ones move up, the last place empties.
-  SetStores Deleted(int at) const {
-    SetStores s = x;
-    for (int k = at; k < 63; ++k) Arr(s, k) = Arr(s, k + 1);
-    Arr(s, 63) = Empty();
-    return s;
-  }
   // s with item inserted at `at`: the following ones move down, the last drops out.
   static SetStores Inserted(SetStores s, int at, const ArrangementRecord& item) {
     for (int k = 63; k > at; --k) Arr(s, k) = Arr(s, k - 1);
@@ -85,21 +79,6 @@ TEST_F(ArrangementEdits, CutThenUndoPutsTheArrangementBackAndSecondUndoDoesNothi
   EXPECT_TRUE(ui.messages.empty());
 }
 
-TEST_F(ArrangementEdits, NothingToCarryChangesNothingAndAsksNothing) {
-  // The empty slot 5 and the last one are called: nothing may move or ask.
-  Arr(x, 5) = Empty();
-  Bsq(x, 0).SetArrangement(5);
-  Bsq(x, 6).SetArrangement(63);
-  Reload();
-  ASSERT_TRUE(Run(d, 12, EditAction::Paste));
-  ASSERT_TRUE(Run(d, 0, EditAction::Insert));
-  EXPECT_FALSE(ws.Slot(d).AnyModified());
-  ASSERT_TRUE(Run(d, 5, EditAction::Cut));
-  e.ExpectSet(d, x);
-  EXPECT_EQ(Clipboard().sourceSet, 0);
-  EXPECT_TRUE(ui.messages.empty());
-}
-
 TEST_F(ArrangementEdits, CopyAfterCutLeavesNothingToUndo) {
   ASSERT_TRUE(Run(d, 5, EditAction::Cut));
   ui.events.clear();
@@ -150,45 +129,6 @@ TEST_F(ArrangementEdits, UndoWhoseSetWasClosedChangesNoOpenSet) {
   e.ExpectSet(dy, z);
   EXPECT_FALSE(ws.Slot(dy).AnyModified());
   EXPECT_EQ(ui.events, Events{"undo 1 0"});
-}
-
-TEST_F(ArrangementEdits, DeleteMovesTheFollowingArrangementsAndTheirCallersUpAndUndoPutsAllBack) {
-  Bsq(x, 4).SetArrangement(20);
-  Reload();
-  ASSERT_TRUE(Run(d, 10, EditAction::Delete));
-  SetStores deleted = Deleted(10);
-  Bsq(deleted, 4).SetArrangement(19);
-  e.ExpectSet(d, deleted);
-  EXPECT_EQ(Clipboard().item, Arr(x, 10));
-  EXPECT_EQ(Code(), kUndoDelete);
-  EXPECT_EQ(ui.events, (Events{"refresh 1 0", "undo 1 1"}));
-
-  ui.events.clear();
-  ASSERT_TRUE(Run(d, 10, EditAction::Undo));
-  e.ExpectSet(d, x);
-  EXPECT_EQ(ui.events, (Events{"refresh 1 0", "undo 1 0"}));
-  EXPECT_TRUE(ui.messages.empty());
-}
-
-TEST_F(ArrangementEdits, DeleteOfACalledArrangementAsksFirstAndRedirectsToTheChoice) {
-  Bsq(x, 2).SetArrangement(10);
-  Bsq(x, 5).SetArrangement(10);
-  Reload();
-  e.ExpectQuestion(ArrangementReferenceQuestion("ARR 10"), MsgResult::Cancel);
-  ASSERT_TRUE(Run(d, 10, EditAction::Delete));
-  e.ExpectSet(d, x);
-
-  e.ExpectQuestion(ArrangementReferenceQuestion("ARR 10"), MsgResult::Yes);
-  ui.ExpectSelection(kArrangement, 30);
-  ui.events.clear();
-  ASSERT_TRUE(Run(d, 10, EditAction::Delete));
-  SetStores deleted = Deleted(10);
-  // Sent to 30, they follow it to 29.
-  Bsq(deleted, 2).SetArrangement(29);
-  Bsq(deleted, 5).SetArrangement(29);
-  e.ExpectSet(d, deleted);
-  EXPECT_EQ(ui.selections, Events{"1 10 Select an Arrangement"});
-  EXPECT_EQ(ui.events, (Events{"refresh 1 0", "undo 1 0"}));
 }
 
 TEST_F(ArrangementEdits, InsertWithAFullBankPushesTheLastIntoTheClipboardAfterTheQuestion) {
@@ -339,6 +279,9 @@ TEST_F(ArrangementEdits, EraseBankAsksAndCannotBeUndone) {
   for (auto& r : erased.arrangements.records) r = Empty();
   e.ExpectSet(d, erased);  // the Backing Sequence still calls 12
   EXPECT_EQ(ui.events, (Events{"refresh 1 0", "undo 1 0"}));
+  // The cut before is forgotten too.
+  ASSERT_TRUE(Run(d, 5, EditAction::Undo));
+  e.ExpectSet(d, erased);
 }
 
 TEST_F(ArrangementEdits, UndoOnAnotherTabConsultsThatTabsRecord) {
@@ -349,6 +292,37 @@ TEST_F(ArrangementEdits, UndoOnAnotherTabConsultsThatTabsRecord) {
   EXPECT_EQ(Code(), kUndoCut);
   EXPECT_EQ(ui.events, Events{"undo 1 0"});
   EXPECT_TRUE(Arr(ws.Stores(d), 5) == Empty());
+}
+
+TEST_F(ArrangementEdits, ARefusedDropIntoAnotherSetLeavesItAlone) {
+  SetStores y = EditSet(32);
+  Bsq(y, 0).SetArrangement(10);
+  const int dy = e.Add(y, "SETY");
+  ASSERT_TRUE(Run(d, 3, EditAction::Cut));
+  e.ExpectQuestion(ArrangementReferenceQuestion("ARR 10"), MsgResult::Cancel);
+  ASSERT_TRUE(BeginDrag(ws, d, kArrangement, 7));
+  EXPECT_EQ(DropItem(ws, ws.edits.drag, dy, kArrangement, 10), DropResult::Ignored);
+  e.ExpectSet(dy, y);
+  // The clipboard now holds the dragged Arrangement, so the cut can no
+  // longer be undone from it.
+  EXPECT_EQ(Clipboard().item, Arr(x, 7));
+  EXPECT_EQ(Code(), kUndoNothing);
+}
+
+TEST_F(ArrangementEdits, DropOnItsOwnCellOrOnAnotherKindChangesNothing) {
+  ASSERT_TRUE(Run(d, 3, EditAction::Cut));
+  ui.events.clear();
+  ASSERT_TRUE(BeginDrag(ws, d, kArrangement, 7));
+  for (auto [kind, target] : {std::pair{kArrangement, 7}, {kProgram, 330}, {kArrangement, -1}})
+    EXPECT_EQ(DropItem(ws, ws.edits.drag, d, kind, target), DropResult::Ignored);
+  EXPECT_TRUE(ui.events.empty());
+  EXPECT_EQ(Code(), kUndoCut);
+  SetStores cut = x;
+  Arr(cut, 3) = Empty();
+  e.ExpectSet(d, cut);
+  // An empty slot or a preset Program starts no drag.
+  EXPECT_FALSE(BeginDrag(ws, d, kArrangement, 3));
+  EXPECT_FALSE(BeginDrag(ws, d, kProgram, 5));
 }
 
 }  // namespace

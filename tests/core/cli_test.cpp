@@ -40,22 +40,6 @@ TEST(Cli, ShippedSetsAreRewrittenByteForByte) {
   EXPECT_EQ(run.out, data + "/I3EMPTY/I3EMPTY: identical\n" + data + "/DEMO/DEMO: identical\n");
 }
 
-TEST(Cli, GeneratedSetsAreRewrittenByteForByte) {
-  TempDir dir;
-  std::string arguments = "check";
-  std::string expected;
-  for (int blocks = 1; blocks <= 8; ++blocks) {
-    Rng rng(static_cast<std::uint32_t>(100 + blocks));
-    const std::string name = "SET" + std::to_string(blocks);
-    WriteSetFiles(dir.path(), name, RandomSet(rng, blocks));
-    arguments += " " + dir / name;
-    expected += dir / name + ": identical\n";
-  }
-  CliRun run = RunCli(arguments);
-  EXPECT_EQ(run.status, 0);
-  EXPECT_EQ(run.out, expected);
-}
-
 TEST(Cli, CheckNamesTheFilesThatDifferAndWhere) {
   TempDir dir;
   Rng rng(9);
@@ -116,15 +100,6 @@ TEST(Cli, UsageErrorsAreReported) {
   EXPECT_EQ(run.status, 2);
   EXPECT_EQ(run.out, "tolvane-cli: The following argument was not expected: frobnicate\n"
                      "Run with --help for more information.\n");
-  run = RunCli("subset --kind songs x");
-  EXPECT_EQ(run.status, 2);
-  EXPECT_EQ(run.out.rfind("tolvane-cli: --kind: songs not in {arrangements,styles,programs}\n", 0), 0u) << run.out;
-  run = RunCli("--help");
-  EXPECT_EQ(run.status, 0);
-  EXPECT_NE(run.out.find("\n  resave "), std::string::npos);
-  run = RunCli("report --help");
-  EXPECT_EQ(run.status, 0);
-  EXPECT_NE(run.out.find("Usage: tolvane-cli report [OPTIONS] SET\n"), std::string::npos) << run.out;
 }
 
 std::string Expected(const std::string& name) {

@@ -29,21 +29,6 @@ class Clips : public ::testing::Test {
   SetStores before;
 };
 
-TEST_F(Clips, StyleClipCarriesTheWholeStyle) {
-  StyleClip clip;
-  CopyStyleToClip(clip, ws, a, 6);
-  EXPECT_EQ(clip.sourceSet, a);
-  EXPECT_EQ(PasteClipToStyle(clip, ws, b, 2), 6);
-  const StyleSetData& from = ws.Stores(a).styles;
-  const StyleSetData& to = ws.Stores(b).styles;
-  EXPECT_EQ(to.present[2], from.present[6]);
-  EXPECT_EQ(to.sizes[2], from.sizes[6]);
-  EXPECT_EQ(to.headers[2], from.headers[6]);
-  EXPECT_EQ(to.data[2], from.data[6]);
-  EXPECT_EQ(ws.Slot(b).modified[kStyle], 1);
-  EXPECT_EQ(ws.Slot(a).modified[kStyle], 0);
-}
-
 TEST_F(Clips, NumbersOutsideTheBankChangeNeitherClipNorSet) {
   ArrangementClip arrangement;
   StyleClip style;

@@ -10,86 +10,59 @@
 namespace tolvane::test {
 namespace {
 
-class DuplicateNames : public ::testing::Test {
- protected:
-  void SetUp() override {
-    // All blank names: never duplicates of one another.
-    for (auto& r : x.arrangements.records) r.SetName(kBlankName);
-    for (auto& r : x.programs.records) r.SetName(kBlankName);
-  }
-  void NameArrangements(std::initializer_list<int> numbers, const std::string& name) {
-    for (int n : numbers) Arr(x, n).SetName(name);
-  }
-  void NamePrograms(std::initializer_list<int> userIndexes, const std::string& name) {
-    for (int u : userIndexes) Prg(x, u).SetName(name);
-  }
-  void ExpectPairs(const std::string& kind, std::initializer_list<std::pair<const char*, const char*>> pairs,
-                   const std::string& name) {
-    for (const auto& [first, second] : pairs) e.ExpectNotice(DuplicateNotice(kind, first, second, name));
-  }
-  int Add() { return e.Add(x, "SETX"); }
+using Names = std::vector<std::pair<int, std::string>>;  // arrangement number or user program index, name
 
-  EditWorkspace e;
-  SetStores x = EditSet(21);
+struct DuplicateCase {
+  const char* what;
+  Names arrangements, programs;
+  std::vector<std::string> notices;  // the Arrangements' first
 };
 
-TEST_F(DuplicateNames, FourEqualNamesGiveThreePairMessagesThenTheSummary) {
-  NameArrangements({3, 10, 20, 40}, "SAME");
-  const int d = Add();
-  ExpectPairs("Arrangement", {{"A23", "A14"}, {"A35", "A14"}, {"A35", "A23"}}, "SAME");
-  e.ExpectNotice("More than 4 Arrangement duplicate names !");
-  EXPECT_TRUE(CheckArrangementDuplicateNames(e.ws, d));
+std::string A(const char* first, const char* second, const std::string& name) {
+  return DuplicateNotice("Arrangement", first, second, name);
+}
+std::string P(const char* first, const char* second, const std::string& name) {
+  return DuplicateNotice("Program", first, second, name);
 }
 
-TEST_F(DuplicateNames, ThreeEqualNamesGiveOnlyThePairMessages) {
-  NameArrangements({0, 1, 63}, "SAME");
-  const int d = Add();
-  ExpectPairs("Arrangement", {{"A12", "A11"}, {"A88", "A11"}, {"A88", "A12"}}, "SAME");
-  EXPECT_TRUE(CheckArrangementDuplicateNames(e.ws, d));
-}
+const DuplicateCase kCases[] = {
+    {"four equal names: three pairs, then the summary", {{3, "SAME"}, {10, "SAME"}, {20, "SAME"}, {40, "SAME"}}, {},
+     {A("A23", "A14", "SAME"), A("A35", "A14", "SAME"), A("A35", "A23", "SAME"),
+      "More than 4 Arrangement duplicate names !"}},
+    {"three equal names: only the pairs", {{0, "SAME"}, {1, "SAME"}, {63, "SAME"}}, {},
+     {A("A12", "A11", "SAME"), A("A88", "A11", "SAME"), A("A88", "A12", "SAME")}},
+    {"outer blanks do not count, case and inner blanks do",
+     {{2, "  POP"}, {9, "POP   "}, {11, "pop"}, {12, "P OP"}}, {}, {A("A22", "A13", "POP")}},
+    // A drum kit is never compared with a Program.
+    {"Programs among themselves, drum kits with each other", {},
+     {{5, "PIANO"}, {6, "PIANO"}, {64, " KIT"}, {65, "KIT "}, {7, "KIT"}},
+     {P("D17", "D16", "PIANO"), P("Dr8", "Dr7", "KIT")}},
+    {"the fourth Program pair ends the scan before the drum kits", {},
+     {{0, "PIANO"}, {1, "PIANO"}, {2, "PIANO"}, {3, "PIANO"}, {64, "KIT"}, {65, "KIT"}},
+     {P("D12", "D11", "PIANO"), P("D13", "D11", "PIANO"), P("D13", "D12", "PIANO"),
+      "More than 4 Program duplicate names !"}},
+    {"blank names are never duplicates", {}, {}, {}},
+};
 
-TEST_F(DuplicateNames, OuterBlanksDoNotCountButCaseAndInnerBlanksDo) {
-  Arr(x, 2).SetName("  POP");
-  Arr(x, 9).SetName("POP   ");
-  Arr(x, 11).SetName("pop");
-  Arr(x, 12).SetName("P OP");
-  const int d = Add();
-  ExpectPairs("Arrangement", {{"A22", "A13"}}, "POP");
-  EXPECT_TRUE(CheckArrangementDuplicateNames(e.ws, d));
-}
-
-TEST_F(DuplicateNames, BlankNamesAreNeverDuplicatesAndThePreferenceSwitchesTheChecksOff) {
-  const int blank = Add();
-  EXPECT_FALSE(CheckArrangementDuplicateNames(e.ws, blank));
-  EXPECT_FALSE(CheckProgramDuplicateNames(e.ws, blank));
-
-  NameArrangements({3, 10}, "SAME");
-  NamePrograms({64, 65}, "KIT");
-  const int d = Add();
-  e.ws.prefs.warnDupl = 0;
-  EXPECT_FALSE(CheckArrangementDuplicateNames(e.ws, d));
-  EXPECT_FALSE(CheckProgramDuplicateNames(e.ws, d));
-  EXPECT_TRUE(e.ui.messages.empty());
-}
-
-TEST_F(DuplicateNames, ProgramsAreComparedAmongThemselvesAndDrumKitsWithEachOther) {
-  NamePrograms({5, 6}, "PIANO");
-  NamePrograms({64}, " KIT");  // a drum kit is never compared with a Program
-  NamePrograms({65}, "KIT ");
-  NamePrograms({7}, "KIT");
-  const int d = Add();
-  ExpectPairs("Program", {{"D17", "D16"}}, "PIANO");
-  ExpectPairs("Program", {{"Dr8", "Dr7"}}, "KIT");
-  EXPECT_TRUE(CheckProgramDuplicateNames(e.ws, d));
-}
-
-TEST_F(DuplicateNames, TheFourthProgramPairEndsTheScanBeforeTheDrumKits) {
-  NamePrograms({0, 1, 2, 3}, "PIANO");
-  NamePrograms({64, 65}, "KIT");
-  const int d = Add();
-  ExpectPairs("Program", {{"D12", "D11"}, {"D13", "D11"}, {"D13", "D12"}}, "PIANO");
-  e.ExpectNotice("More than 4 Program duplicate names !");
-  EXPECT_TRUE(CheckProgramDuplicateNames(e.ws, d));
+TEST(DuplicateNames, EachPairOnceUpToTheFourthThenTheSummary) {
+  for (const DuplicateCase& c : kCases) {
+    SCOPED_TRACE(c.what);
+    for (const bool warn : {true, false}) {
+      EditWorkspace e;
+      SetStores x = EditSet(21);
+      for (auto& r : x.arrangements.records) r.SetName(kBlankName);
+      for (auto& r : x.programs.records) r.SetName(kBlankName);
+      for (const auto& [n, name] : c.arrangements) Arr(x, n).SetName(name);
+      for (const auto& [u, name] : c.programs) Prg(x, u).SetName(name);
+      const int d = e.Add(x, "SETX");
+      // The preference switches the checks off.
+      e.ws.prefs.warnDupl = warn ? 1 : 0;
+      if (warn)
+        for (const auto& notice : c.notices) e.ExpectNotice(notice);
+      EXPECT_EQ(CheckArrangementDuplicateNames(e.ws, d), warn && !c.arrangements.empty());
+      EXPECT_EQ(CheckProgramDuplicateNames(e.ws, d), warn && !c.programs.empty());
+    }
+  }
 }
 
 }  // namespace

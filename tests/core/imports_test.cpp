@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <tuple>
 
 #include "edit_sets.h"
 #include "editing/edit_commands.h"
@@ -109,24 +108,11 @@ TEST_F(Imports, AnIStyleArrangementIsPastedAsStoredAfterTheReferenceQuestion) {
   EXPECT_EQ(e.ui.fileDialogs[0].title, "Load one Arrangement from .IAF file...");
 }
 
-TEST_F(Imports, ExportThenImportGivesTheSameItemBack) {
+TEST_F(Imports, AStyleTooLargeForAnIStyleFileIsNotLoaded) {
   Bytes tooLong{'K', 'O', 'R', 'G', 0x39};
   tooLong.resize(5 + 62 + 60801);  // a data part over one Block's 60800 bytes
   WriteFileBytes(dir + "/LONG.ISF", tooLong);
   Run(EditAction::PasteFromIStyle, d, kStyle, 49, "/LONG.ISF", {"Error getting Style data.\r\n"});
-  // Each item is saved, cut, and loaded back into its empty place.
-  using Case = std::tuple<bool (*)(Workspace&, int, int), int, int, int, std::string, std::size_t>;
-  for (const auto& [save, kind, from, cell, file, size] : std::vector<Case>{
-           {ExportArrangementToIStyle, kArrangement, 3, 3, "/A.IAF", 136},
-           {ExportProgramToIStyle, kProgram, 5, 325, "/P.IPF", 169},
-           {ExportProgramToIStyle, kProgram, 64, 518, "/K.IDK", 1009},
-           {ExportStyleToIStyle, kStyle, 1, 49, "/S.ISF", 5 + static_cast<std::size_t>(x.styles.sizes[1])}}) {
-    e.ui.ExpectFileDialog(dir + file.substr(0, 2));  // the extension is added
-    ASSERT_TRUE(save(e.ws, d, from));
-    EXPECT_EQ(ReadFileBytes(dir + file).size(), size);
-    ASSERT_TRUE(DispatchEditCommand(e.ws, d, kind, cell, EditAction::Cut));
-    Run(EditAction::PasteFromIStyle, d, kind, cell, file);
-  }
   e.ExpectSet(d, x);
 }
 

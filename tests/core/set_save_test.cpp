@@ -58,9 +58,11 @@ TEST_F(SaveSetTest, SaveRewritesOnlyTheModifiedKinds) {
   EXPECT_TRUE(t.ui.messages.empty());
 }
 
+// Over a Set of that name, without asking.
 TEST_F(SaveSetTest, NewSetIsSavedWholeUnderTheChosenName) {
   const int d = New();
-  fs::create_directories(dest);
+  Rng rng(3);
+  WriteSetFiles(dest, "MYSET", RandomSet(rng, 2));
   // A name typed without extension comes back with the default one added.
   t.ui.ExpectFileDialog(dest + "/myset.xxx");
   EXPECT_TRUE(SaveSetCommand(t.ws, d));
@@ -78,15 +80,6 @@ TEST_F(SaveSetTest, NewSetIsSavedWholeUnderTheChosenName) {
   EXPECT_TRUE(QueryCloseDocument(t.ws, d));  // nothing left to ask
   UnloadDocument(t.ws, d);
   EXPECT_EQ(t.ws.prefs.oldSetNam, dest + "/MYSET");
-}
-
-TEST_F(SaveSetTest, SaveOfANewSetOverwritesAnExistingSetWithoutAsking) {
-  Rng rng(3);
-  WriteSetFiles(dest, "OLD", RandomSet(rng, 2));
-  const int d = New();
-  t.ui.ExpectFileDialog(dest + "/OLD.ARR");
-  EXPECT_TRUE(SaveSetCommand(t.ws, d));
-  EXPECT_EQ(ReadFileBytes(dest + "/OLD.STY"), ReadFileBytes(Template(kStyle)));
 }
 
 TEST_F(SaveSetTest, SaveAsAsksOnlyWhenTheStyleFileExists) {
@@ -108,55 +101,26 @@ TEST_F(SaveSetTest, SaveAsAsksOnlyWhenTheStyleFileExists) {
   for (int k = 0; k < kSetFileKinds; ++k) EXPECT_EQ(ReadFileBytes(dest + "/OTHER" + KindExtension(k)), EncodeKind(set_, k)) << k;
 }
 
-TEST_F(SaveSetTest, ReadOnlyDestinationIsLeftAloneAndTheKindStaysModified) {
+// A failed writer leaves its file alone and the next one goes on; no scratch
+// file, leftover or new, and no file beside a destination is left behind.
+TEST_F(SaveSetTest, WritersRunInTheirFixedOrderAndAFailureStopsNoOther) {
   const int d = OpenRandomSet();
-  for (int k = 0; k < kSetFileKinds; ++k) t.ws.MarkModified(d, k);
-  const Bytes before = ReadFileBytes(folder + "/MYSET.ARR");
-  fs::permissions(folder + "/MYSET.ARR", fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
-                  fs::perm_options::remove);
-  t.ws.Stores(d).arrangements.records[0].SetName("Changed");
-
-  t.ui.ExpectBox("Error", "Error saving Arrangement data.\r\nDestination file is Read-Only!", MsgIcon::Critical,
-                 MsgButtons::Ok, MsgResult::Ok, MsgResult::Ok);
-  EXPECT_FALSE(SaveSetCommand(t.ws, d));
-  EXPECT_EQ(ReadFileBytes(folder + "/MYSET.ARR"), before);
-  EXPECT_EQ(t.ws.Slot(d).modified, (std::array<std::int16_t, 8>{1}));
-
-  t.ui.ExpectMessage("Save the changes in MYSET ?", MsgResult::Cancel);
-  EXPECT_FALSE(QueryCloseDocument(t.ws, d));
-}
-
-TEST_F(SaveSetTest, FailedWriteKeepsTheOldFileWholeAndRemovesTheScratchFile) {
-  const int d = OpenRandomSet();
-  // A leftover scratch file from an earlier failure goes first.
   fs::create_directories(t.ws.locations.scratchFolder);
   WriteFileBytes(t.ws.locations.scratchFile, Bytes{1, 2, 3});
-  BlockFile(kBackingSequence);
-  t.ws.MarkModified(d, kBackingSequence);
-  t.ws.MarkModified(d, kSong);
-
-  t.ui.ExpectMessage("Error saving Backing Sequence data.\r\n");
+  for (int k = 0; k < kSetFileKinds; ++k) {
+    t.ws.MarkModified(d, k);
+    if (k != kSong) BlockFile(k);
+  }
+  for (const char* kind : {"Arrangement", "Style", "Program", "Backing Sequence"})
+    t.ui.ExpectMessage(std::string("Error saving ") + kind + " data.\r\n");
   EXPECT_FALSE(SaveSetCommand(t.ws, d));
+  EXPECT_EQ(t.ws.Slot(d).modified, (std::array<std::int16_t, 8>{1, 1, 1, 1, 0}));
   EXPECT_TRUE(fs::is_directory(folder + "/MYSET.BSQ/x"));
-  EXPECT_EQ(t.ws.Slot(d).modified[kBackingSequence], 1);
-  EXPECT_EQ(t.ws.Slot(d).modified[kSong], 0);
+  EXPECT_EQ(ReadFileBytes(folder + "/MYSET.SNG"), EncodeKind(set_, kSong));
   EXPECT_FALSE(fs::exists(t.ws.locations.scratchFile));
   for (const auto& entry : fs::directory_iterator(folder))
     EXPECT_EQ(entry.path().filename().string().find(".tolvane"), std::string::npos) << entry.path();
 }
-
-TEST_F(SaveSetTest, WritersRunInTheirFixedOrder) {
-  const int d = OpenRandomSet();
-  for (int k = 0; k < kSetFileKinds; ++k) {
-    t.ws.MarkModified(d, k);
-    BlockFile(k);
-  }
-  for (const char* kind : {"Arrangement", "Style", "Program", "Backing Sequence", "Song"})
-    t.ui.ExpectMessage(std::string("Error saving ") + kind + " data.\r\n");
-  EXPECT_FALSE(SaveSetCommand(t.ws, d));
-  EXPECT_EQ(t.ws.Slot(d).modified, (std::array<std::int16_t, 8>{1, 1, 1, 1, 1}));
-}
-
 TEST_F(SaveSetTest, DestinationDialogFailureSavesNothing) {
   const int d = New();
   t.ui.ExpectFileDialogFailure().ExpectBox("", "Error getting file name", kEx, MsgButtons::Ok, MsgResult::Ok,

@@ -45,22 +45,6 @@ TEST(PresetNames, MissingInstrumentLineOrTooFewNamesFail) {
   EXPECT_TRUE(ParsePresetNames(NamesFile("korg-i3\n", 246), names));
 }
 
-TEST(PresetNames, ShippedFileHasEveryList) {
-  TestWorkspace t;  // reads the shipped file
-  EXPECT_EQ(t.ws.presets.styles[47], "Style P68 ");
-  EXPECT_EQ(t.ws.presets.programs[64], "Prog B11  ");
-  EXPECT_EQ(t.ws.presets.bankC[63], "Prog C88  ");
-  EXPECT_EQ(t.ws.presets.drumKits[0], "Drums Dr1 ");
-}
-
-TEST(Startup, UnreadableNamesFileEndsTheProgramWithItsMessage) {
-  TestWorkspace t;
-  fs::remove(t.programFolder + "/I3PRSTS.TXT");
-  t.ui.ExpectBox("Error", "Error getting Preset names from file I3PRSTS.TXT\r\nEnding program!",
-                 MsgIcon::Critical, MsgButtons::Ok, MsgResult::Ok, MsgResult::Ok);
-  EXPECT_FALSE(LoadPresetNames(t.ws));
-}
-
 TEST(Startup, MissingTemplateIsReportedTwice) {
   TestWorkspace t;
   fs::remove(t.programFolder + "/I3EMPTY/I3EMPTY.STY");
@@ -80,14 +64,6 @@ TEST(Startup, ScratchFileGoesToTempThenTmpdir) {
   ::unsetenv("TMPDIR");
   ASSERT_TRUE(built);
   EXPECT_EQ(t.ws.locations.scratchFile, (t.dir / "other") + own + "/KORGI3.TMP");
-}
-
-TEST(Startup, EmptyItemsComeFromTheTemplateWithBlankNames) {
-  TestWorkspace t;
-  const StyleClip& empty = t.ws.edits.styles.empty;
-  EXPECT_EQ(empty.header.Name(), kBlankName);
-  EXPECT_EQ(std::make_tuple(empty.size, empty.present, empty.data.size()), std::make_tuple(1168, std::uint8_t{1}, std::size_t{0}));
-  EXPECT_EQ(t.ws.edits.programs.empty.record.Name(), kBlankName);
 }
 
 TEST(Preferences, LeadingNumberElseZero) {

@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
 
 #include "edit_sets.h"
 #include "editing/drag_drop.h"
@@ -138,35 +137,6 @@ TEST_F(StyleEdits, AStyleFromAnotherSetFindsItsProgramsByNameOrAsks) {
     e.ExpectSet(dy, c.released ? want : y);  // a redirection stays
   }
   EXPECT_EQ(ui.selections[0], "2 0 Select a Program for track 'BASS   '");
-}
-
-TEST_F(StyleEdits, CutMoveAndDragCopyAreTakenBackByteForByteButEraseBankIsNot) {
-  ws.prefs.warnDupl = 0;
-  // U13's callers follow it when it moves onto U12; U12's caller stays.
-  Arr(x, 2).SetStyleNumber(50), Bsq(x, 6).SetStyle(50), Arr(x, 4).SetStyleNumber(49);
-  const std::vector<std::function<void()>> edits{
-      [&] { e.ExpectQuestion(Release("STY 02"), kNo), Run(d, 50, kCut); },
-      [&] {
-        e.ExpectQuestion(Release("STY 01"), kNo);
-        EXPECT_EQ(Drag(d, 50, d, 49), DropResult::Moved);
-        EXPECT_EQ(Arr(ws.Stores(d), 2).StyleNumber() + Bsq(ws.Stores(d), 6).Style(), 49 + 49);
-      },
-      [&] { EXPECT_EQ(Drag(d, 50, dy, 55), DropResult::Copied); }};
-  for (const auto& edit : edits) {
-    Reload();
-    edit();
-    EXPECT_NE(UndoCodeOf(ws, kStyle), kUndoNothing);
-    ASSERT_TRUE(Run(d, 48, kUndo));
-    e.ExpectSet(d, x);
-    e.ExpectSet(dy, y);
-  }
-  e.ExpectQuestion(Release("STY 02"), kNo);
-  ui.ExpectMessage("Bank Erasing can't be undone\r\nContinue?", MsgResult::Ok);
-  ASSERT_TRUE(Run(d, 50, kCut) && Run(d, 49, EditAction::EraseBank) && Run(d, 3, EditAction::EraseBank));
-  for (std::size_t u = 0; u < 8; ++u) Put(x, u, empty);
-  ASSERT_TRUE(Run(d, 48, kUndo));
-  e.ExpectSet(d, x);
-  EXPECT_EQ(BlockFreeEvents(ws.Stores(d).styles, 7), 15200);
 }
 
 TEST_F(StyleEdits, StylesOfBlocksTheFileLacksHaveBlankNamesAndAreNoItems) {
