@@ -39,9 +39,11 @@ fuzz:
 	cmake --build $(FUZZ_BUILD) -j$(JOBS) --target fuzz_arrangement fuzz_style fuzz_program fuzz_backing_sequence fuzz_song fuzz_preset_names fuzz_istyle
 	./scripts/run-fuzzers.sh $(FUZZ_BUILD)/bin $(FUZZ_SECONDS)
 
+# Both benchmark programs, then the machine and the table of figures for
+# BENCHMARKS.md (also left in $(BUILD)/bench/figures.md).
 bench: build
-	$(BUILD)/bin/tolvane-bench
-	$(BUILD)/bin/tolvane-app-bench
+	@./scripts/install-deps.sh bench
+	./scripts/run-benchmarks.sh $(BUILD)
 
 # Pictures of the editor's windows and dialogs, for docs/screenshots.
 screenshots: build

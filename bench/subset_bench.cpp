@@ -65,6 +65,7 @@ void BM_SubsetOf1000Sets(benchmark::State& state) {
   std::ostream out(&discard);
   CliContext cx{c.ws, c.ui, out, out};
   for (auto _ : state) benchmark::DoNotOptimize(SubsetCommand(cx, static_cast<int>(state.range(0)), c.sets));
+  state.SetLabel("vs BM_ReadPlain1000Sets");
 }
 
 void BM_ReadPlain1000Sets(benchmark::State& state) {

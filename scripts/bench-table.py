@@ -1,0 +1,106 @@
+#!/usr/bin/env python3
+"""Prints the machine and a markdown table of benchmark figures.
+
+Arguments: the build folder (for the compiler and build type), then the JSON
+files Google Benchmark wrote. A benchmark whose label reads "vs NAME" is shown
+beside the benchmark NAME of the same run, with the ratio of their times.
+Times are wall-clock times per iteration.
+"""
+
+import json
+import os
+import platform
+import re
+import subprocess
+import sys
+
+UNIT_NS = {"ns": 1, "us": 1e3, "ms": 1e6, "s": 1e9}
+
+
+def machine(build):
+    cpu = "unknown"
+    with open("/proc/cpuinfo", encoding="utf-8") as f:
+        for line in f:
+            if line.startswith("model name"):
+                cpu = line.split(":", 1)[1].strip()
+                break
+    memory = "unknown"
+    with open("/proc/meminfo", encoding="utf-8") as f:
+        for line in f:
+            if line.startswith("MemTotal:"):
+                memory = "%.1f GiB" % (int(line.split()[1]) / 1024 / 1024)
+    system = platform.system() + " " + platform.release()
+    try:
+        with open("/etc/os-release", encoding="utf-8") as f:
+            names = dict(l.rstrip("\n").split("=", 1) for l in f if "=" in l)
+            system = names.get("PRETTY_NAME", "").strip('"') + ", kernel " + platform.release()
+    except OSError:
+        pass
+    cache = {}
+    try:
+        with open(os.path.join(build, "CMakeCache.txt"), encoding="utf-8") as f:
+            for line in f:
+                m = re.match(r"(CMAKE_CXX_COMPILER|CMAKE_BUILD_TYPE|Qt6_DIR):[A-Z]+=(.*)", line)
+                if m:
+                    cache[m.group(1)] = m.group(2).strip()
+    except OSError:
+        pass
+    compiler = cache.get("CMAKE_CXX_COMPILER", "c++")
+    try:
+        compiler = subprocess.run([compiler, "--version"], capture_output=True, text=True,
+                                  check=True).stdout.splitlines()[0]
+    except (OSError, subprocess.CalledProcessError, IndexError):
+        pass
+    return [
+        ("Processors (nproc)", str(len(os.sched_getaffinity(0)))),
+        ("CPU", cpu),
+        ("Memory", memory),
+        ("System", system),
+        ("Compiler", compiler),
+        ("Build type", cache.get("CMAKE_BUILD_TYPE", "unknown")),
+    ]
+
+
+def shown(ns):
+    for unit, scale in (("s", 1e9), ("ms", 1e6), ("µs", 1e3)):
+        if ns >= scale:
+            return "%.3g %s" % (ns / scale, unit)
+    return "%.3g ns" % ns
+
+
+def main():
+    build, reports = sys.argv[1], sys.argv[2:]
+    runs = []
+    for path in reports:
+        with open(path, encoding="utf-8") as f:
+            runs.extend(json.load(f)["benchmarks"])
+    times = {}
+    for run in runs:
+        if run.get("run_type", "iteration") == "iteration" and not run.get("error_occurred"):
+            times[run["name"]] = run["real_time"] * UNIT_NS[run["time_unit"]]
+    baselines = {m.group(1) for run in runs if (m := re.match(r"vs (\S+)", run.get("label", "")))}
+
+    print("| | |\n|---|---|")
+    for name, value in machine(build):
+        print("| %s | %s |" % (name, value))
+    print()
+    print("| Benchmark | Time | Baseline | Baseline time | Ratio |")
+    print("|---|--:|---|--:|--:|")
+    for run in runs:
+        name = run["name"]
+        if run.get("run_type", "iteration") != "iteration" or name in baselines:
+            continue
+        if run.get("error_occurred"):
+            print("| %s | error: %s | | | |" % (name, run.get("error_message", "")))
+            continue
+        m = re.match(r"vs (\S+)", run.get("label", ""))
+        base = m.group(1) if m else None
+        if base in times:
+            print("| %s | %s | %s | %s | %.1f |" % (name, shown(times[name]), base, shown(times[base]),
+                                                   times[name] / times[base]))
+        else:
+            print("| %s | %s | %s | | |" % (name, shown(times[name]), base or "none"))
+
+
+if __name__ == "__main__":
+    main()
