@@ -41,8 +41,11 @@ fuzz:
 
 # Both benchmark programs, then the machine and the table of figures for
 # BENCHMARKS.md (also left in $(BUILD)/bench/figures.md).
-bench: build
+# Builds only the two benchmark programs (and what they link).
+bench: deps
 	@./scripts/install-deps.sh bench
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_FLAGS)
+	cmake --build $(BUILD) -j$(JOBS) --target tolvane-bench tolvane-app-bench
 	./scripts/run-benchmarks.sh $(BUILD)
 
 # Pictures of the editor's windows and dialogs, for docs/screenshots.

@@ -22,4 +22,4 @@ void BM_SetReport(benchmark::State& state) {
 
 }  // namespace
 
-BENCHMARK(BM_SetReport)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_SetReport)->Unit(benchmark::kMicrosecond)->UseRealTime();

@@ -85,6 +85,6 @@ void BM_ReadPlain1000Sets(benchmark::State& state) {
 
 }  // namespace
 
-BENCHMARK(BM_ReadPlain1000Sets)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ReadPlain1000Sets)->Unit(benchmark::kMillisecond)->UseRealTime();
 // Arrangements, Styles, Programs.
-BENCHMARK(BM_SubsetOf1000Sets)->Arg(kArrangement)->Arg(kStyle)->Arg(kProgram)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SubsetOf1000Sets)->Arg(kArrangement)->Arg(kStyle)->Arg(kProgram)->Unit(benchmark::kMillisecond)->UseRealTime();

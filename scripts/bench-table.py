@@ -3,8 +3,9 @@
 
 Arguments: the build folder (for the compiler and build type), then the JSON
 files Google Benchmark wrote. A benchmark whose label reads "vs NAME" is shown
-beside the benchmark NAME of the same run, with the ratio of their times.
-Times are wall-clock times per iteration.
+beside the benchmark NAME of the same run, with the ratios of their times.
+Times are per iteration: wall-clock time, and the CPU time of the process,
+which moves less when other programs share the processors.
 """
 
 import json
@@ -68,38 +69,50 @@ def shown(ns):
     return "%.3g ns" % ns
 
 
+def ratio(time, base):
+    value = time / base
+    return "%.0f" % value if value >= 100 else "%.3g" % value
+
+
 def main():
     build, reports = sys.argv[1], sys.argv[2:]
     runs = []
     for path in reports:
         with open(path, encoding="utf-8") as f:
             runs.extend(json.load(f)["benchmarks"])
+    # Every benchmark counts its iterations by wall-clock time; the suffix that says so is left out.
+    for run in runs:
+        run["name"] = run["name"].replace("/real_time", "")
     times = {}
     for run in runs:
         if run.get("run_type", "iteration") == "iteration" and not run.get("error_occurred"):
-            times[run["name"]] = run["real_time"] * UNIT_NS[run["time_unit"]]
+            scale = UNIT_NS[run["time_unit"]]
+            times[run["name"]] = (run["real_time"] * scale, run["cpu_time"] * scale)
     baselines = {m.group(1) for run in runs if (m := re.match(r"vs (\S+)", run.get("label", "")))}
 
     print("| | |\n|---|---|")
     for name, value in machine(build):
         print("| %s | %s |" % (name, value))
     print()
-    print("| Benchmark | Time | Baseline | Baseline time | Ratio |")
-    print("|---|--:|---|--:|--:|")
+    print("| Benchmark | Time | CPU | Baseline | Time | CPU | Ratio | CPU ratio |")
+    print("|---|--:|--:|---|--:|--:|--:|--:|")
     for run in runs:
         name = run["name"]
         if run.get("run_type", "iteration") != "iteration" or name in baselines:
             continue
         if run.get("error_occurred"):
-            print("| %s | error: %s | | | |" % (name, run.get("error_message", "")))
+            print("| %s | error: %s | | | | | | |" % (name, run.get("error_message", "")))
             continue
         m = re.match(r"vs (\S+)", run.get("label", ""))
         base = m.group(1) if m else None
+        (wall, cpu) = times[name]
         if base in times:
-            print("| %s | %s | %s | %s | %.1f |" % (name, shown(times[name]), base, shown(times[base]),
-                                                   times[name] / times[base]))
+            (base_wall, base_cpu) = times[base]
+            print("| %s | %s | %s | %s | %s | %s | %s | %s |" % (
+                name, shown(wall), shown(cpu), base, shown(base_wall), shown(base_cpu),
+                ratio(wall, base_wall), ratio(cpu, base_cpu)))
         else:
-            print("| %s | %s | %s | | |" % (name, shown(times[name]), base or "none"))
+            print("| %s | %s | %s | %s | | | | |" % (name, shown(wall), shown(cpu), base or "none"))
 
 
 if __name__ == "__main__":

@@ -50,7 +50,7 @@ void BM_StartToMainWindow(benchmark::State& state) {
   }
   state.SetLabel("vs BM_EmptyMainWindow");
 }
-BENCHMARK(BM_StartToMainWindow)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_StartToMainWindow)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void BM_EmptyMainWindow(benchmark::State& state) {
   for (auto _ : state) {
@@ -64,6 +64,6 @@ void BM_EmptyMainWindow(benchmark::State& state) {
     state.ResumeTiming();
   }
 }
-BENCHMARK(BM_EmptyMainWindow)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_EmptyMainWindow)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 }  // namespace
