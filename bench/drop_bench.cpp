@@ -11,6 +11,7 @@
 
 #include "bench_workspace.h"
 #include "editing/drag_drop.h"
+#include "editing/edit_guard.h"
 #include "editing/kind_edits.h"
 #include "sets/set_files.h"
 #include "storage/tables.h"
@@ -62,6 +63,17 @@ void BM_DropItemBetweenSets(benchmark::State& state) {
   state.SetLabel("vs BM_CopyItemPlain/" + std::to_string(kind));
 }
 
+// Of the drop: the edit guard alone around an edit that does nothing. It
+// copies every open Set and the edit records, so that a failing edit can put
+// them back.
+void BM_EditGuardOfTwoSets(benchmark::State& state) {
+  bench::BenchWorkspace& b = bench::SharedWorkspace();
+  TwoSets sets(b);
+  for (auto _ : state) benchmark::DoNotOptimize(RunGuarded(b.ws, kArrangement, [] {}));
+  // Its ratio to the drop is its share of it.
+  state.SetLabel("vs BM_DropItemBetweenSets/0");
+}
+
 // The item's record, and its event bytes where it has them, assigned from
 // the source store to the same place of the target store.
 void CopyItemPlain(SetStores& to, const SetStores& from, int kind, int u) {
@@ -100,4 +112,5 @@ void BM_CopyItemPlain(benchmark::State& state) {
 
 // Arrangement, Style, Program, Backing Sequence, Song.
 BENCHMARK(BM_DropItemBetweenSets)->DenseRange(kArrangement, kSong)->Unit(benchmark::kMicrosecond)->UseRealTime();
+BENCHMARK(BM_EditGuardOfTwoSets)->Unit(benchmark::kMicrosecond)->UseRealTime();
 BENCHMARK(BM_CopyItemPlain)->DenseRange(kArrangement, kSong)->Unit(benchmark::kMicrosecond)->UseRealTime();

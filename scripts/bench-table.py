@@ -3,7 +3,8 @@
 
 Arguments: the build folder (for the compiler and build type), then the JSON
 files Google Benchmark wrote. A benchmark whose label reads "vs NAME" is shown
-beside the benchmark NAME of the same run, with the ratios of their times.
+beside the benchmark NAME of the same run, with the ratios of their times; a
+baseline has no row of its own unless it names a baseline too.
 Times are per iteration: wall-clock time, and the CPU time of the process,
 which moves less when other programs share the processors.
 """
@@ -98,13 +99,14 @@ def main():
     print("|---|--:|--:|---|--:|--:|--:|--:|")
     for run in runs:
         name = run["name"]
-        if run.get("run_type", "iteration") != "iteration" or name in baselines:
+        label = re.match(r"vs (\S+)", run.get("label", ""))
+        # A baseline is shown beside what it is the baseline of, unless it has one of its own.
+        if run.get("run_type", "iteration") != "iteration" or (name in baselines and not label):
             continue
         if run.get("error_occurred"):
             print("| %s | error: %s | | | | | | |" % (name, run.get("error_message", "")))
             continue
-        m = re.match(r"vs (\S+)", run.get("label", ""))
-        base = m.group(1) if m else None
+        base = label.group(1) if label else None
         (wall, cpu) = times[name]
         if base in times:
             (base_wall, base_cpu) = times[base]

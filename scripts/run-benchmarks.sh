@@ -6,7 +6,8 @@
 set -euo pipefail
 
 build=${1:-build}
-out=$build/bench
+# Absolute: the editor's start-up changes the working folder to its program folder.
+out=$(cd "$build" && pwd)/bench
 mkdir -p "$out"
 "$build/bin/tolvane-bench" --benchmark_out="$out/core.json" --benchmark_out_format=json
 QT_QPA_PLATFORM=offscreen "$build/bin/tolvane-app-bench" --benchmark_out="$out/app.json" --benchmark_out_format=json
