@@ -81,9 +81,9 @@ def main():
     for path in reports:
         with open(path, encoding="utf-8") as f:
             runs.extend(json.load(f)["benchmarks"])
-    # Every benchmark counts its iterations by wall-clock time; the suffix that says so is left out.
+    # The suffixes of how iterations were counted ("/iterations:300", "/real_time") are left out.
     for run in runs:
-        run["name"] = run["name"].replace("/real_time", "")
+        run["name"] = re.sub(r"/(iterations:\d+|real_time)", "", run["name"])
     times = {}
     for run in runs:
         if run.get("run_type", "iteration") == "iteration" and not run.get("error_occurred"):
