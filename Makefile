@@ -40,7 +40,7 @@ fuzz:
 	./scripts/run-fuzzers.sh $(FUZZ_BUILD)/bin $(FUZZ_SECONDS)
 
 # Both benchmark programs, then the machine and the table of figures for
-# BENCHMARKS.md (also left in $(BUILD)/bench/figures.md).
+# BENCHMARKS.md (also left in $(BUILD)/benchmarks/figures.md).
 # Builds only the two benchmark programs (and what they link).
 bench: deps
 	@./scripts/install-deps.sh bench
