@@ -26,9 +26,10 @@ constexpr std::array<int, kSetFileKinds> kFirstUserItem{0, 48, 320, 0, 0};
 // The two Sets open, for one benchmark.
 struct TwoSets {
   explicit TwoSets(bench::BenchWorkspace& b)
-      : ws(b.ws), source(OpenSet(ws, OpenMode::Open, b.files.Set())), target(OpenSet(ws, OpenMode::Open, b.files.Copy())) {}
+      : ws(b.ws),
+        source(OpenSet(ws, OpenMode::Open, b.files.Set())),
+        target(OpenSet(ws, OpenMode::Open, b.files.Copy())) {}
   ~TwoSets() {
-    ws.Slot(target).modified = {};
     UnloadDocument(ws, target);
     UnloadDocument(ws, source);
   }
