@@ -58,9 +58,14 @@ MUTATION_SEED ?= 1
 mutate: deps
 	python3 tools/mutate.py --sites $(MUTATION_SITES) --seed $(MUTATION_SEED)
 
-bench: build
-	$(BUILD)/bin/tolvane-bench
-	$(BUILD)/bin/tolvane-app-bench
+# Both benchmark programs, then the machine and the table of figures for
+# BENCHMARKS.md (also left in $(BUILD)/benchmarks/figures.md).
+# Builds only the two benchmark programs (and what they link).
+bench: deps
+	@./scripts/install-deps.sh bench
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_FLAGS)
+	cmake --build $(BUILD) -j$(JOBS) --target tolvane-bench tolvane-app-bench
+	./scripts/run-benchmarks.sh $(BUILD)
 
 # Pictures of the editor's windows and dialogs, for docs/screenshots.
 screenshots: build
