@@ -106,7 +106,7 @@ def main():
     if run(build_command, 1800) != 0:
         sys.exit("mutate.py: the unchanged core does not build")
     tests = [[str(build / "bin" / "tolvane_core_tests"), "--gtest_brief=1", "--gtest_fail_fast"],
-             ["ctest", "--test-dir", str(build), "-R", "script_|fuzz_corpus", "-j2", "--stop-on-failure"]]
+             ["ctest", "--test-dir", str(build), "-R", "script_", "-j2", "--stop-on-failure"]]
     for command in tests:
         if run(command, 600) != 0:
             sys.exit("mutate.py: the core tests fail before any change")

@@ -61,6 +61,10 @@ TEST_F(Details, ArrangementShowsStoredValuesByItsRulesAndWritesOnlyItsFields) {
        [](auto& r) { r.bytes[20] = 0xA6; r.bytes[21] = 0xFA; }},
       {"a name", [](auto&) {}, C::Start, 1, [](auto& m) { m.TypeName("   ABCDEFGHIJKL"); },
        [](auto& r) { r.SetName("ABCDEFGHIJ"); }},
+      {"transpose below the range, lowest tempo", [](auto& r) { r.bytes[18] = 0xF4; }, C::Transpose, 0,
+       [](auto& m) { m.Set(C::Tempo, 40); }, [](auto& r) { r.bytes[18] = 0; r.bytes[14] = 10; }},
+      {"lowest split key", [](auto& r) { r.bytes[16] = 36; }, C::SplitKey, 0, [](auto& m) { m.Set(C::Transpose, -11); },
+       [](auto& r) { r.bytes[18] = 0xF5; }},
   };
   for (const ArrangementCase& c : cases) {
     SCOPED_TRACE(c.what);
@@ -231,18 +235,24 @@ TEST_F(Details, SequenceNextItemAndChainBits) {
   EXPECT_EQ(b->Programs()[2].text, "Extra 1 : A11 " + ws.presets.programs[0]);
   b->SetChain(true);
   b->SetAutoStart(false);
+  ui.ExpectSelection(kArrangement, 0);
+  ASSERT_TRUE(Bsq(x, 3).Arrangement() != 0 && b->ChooseArrangement());
   ASSERT_TRUE(b->Apply());
   Bsq(x, 3).bytes[44] = 0;
   Bsq(x, 3).bytes[45] = 0xF2;
+  Bsq(x, 3).SetArrangement(0);
   e.ExpectSet(d, x);
 
   auto s = SequenceDetails::OpenSong(ws, d, 2);
   ASSERT_TRUE(s);
   EXPECT_EQ(s->NextText(), "7");
   EXPECT_TRUE(s->ChainControlsEnabled());
-  s->TypeNext("9 songs");
+  s->TypeNext("255 songs");
+  ui.ExpectSelection(kProgram, 321);
+  ASSERT_TRUE(s->ChooseProgram(0));
   ASSERT_TRUE(s->Apply());
-  Song(x, 2).bytes[52] = 9;
+  Song(x, 2).bytes[52] = 255;
+  Song(x, 2).SetTrackProgram(0, 321);
   e.ExpectSet(d, x);
 
   s->TypeNext("300");

@@ -74,6 +74,8 @@ TEST_F(GridCellsTest, ArrangementCellsShowTheStyleTheyCallAndFollowHighCall) {
   EXPECT_EQ(Colours(ArrangementCell, {0, 1, 2}), (std::vector<CellColour>{kPlainText, kPlainText, kUncalledText}));
   ws.prefs.highCall = 2;  // only the checked value 1 highlights
   EXPECT_EQ(ArrangementCell(ws, d, 0).colour, kPlainText);
+  ws.Stores(d).arrangements.records[1].SetStyleNumber(48);  // the first user Style
+  EXPECT_EQ(ArrangementCell(ws, d, 1).text, "A12 Latin" + std::string(11, ' ') + " (U11)U");
 }
 
 TEST_F(GridCellsTest, StyleCellsAndColours) {

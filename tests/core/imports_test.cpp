@@ -105,7 +105,7 @@ TEST_F(Imports, AnIStyleArrangementIsPastedAsStoredAfterTheReferenceQuestion) {
   Arr(x, 5) = Arr(x, 7) = loaded;
   e.ExpectSet(d, x);
   EXPECT_EQ(e.ws.edits.arrangements.clipboard, (ArrangementClip{0, -1, -1, loaded}));  // from no Set
-  EXPECT_EQ(e.ui.fileDialogs[0].title, "Load one Arrangement from .IAF file...");
+  EXPECT_EQ(e.ui.fileDialogs[0].title + e.ui.fileDialogs[0].filters.at(0).name, "Load one Arrangement from .IAF file...IAF");
 }
 
 TEST_F(Imports, AStyleTooLargeForAnIStyleFileIsNotLoaded) {
@@ -113,6 +113,9 @@ TEST_F(Imports, AStyleTooLargeForAnIStyleFileIsNotLoaded) {
   tooLong.resize(5 + 62 + 60801);  // a data part over one Block's 60800 bytes
   WriteFileBytes(dir + "/LONG.ISF", tooLong);
   Run(EditAction::PasteFromIStyle, d, kStyle, 49, "/LONG.ISF", {"Error getting Style data.\r\n"});
+  tooLong[3] = 'g';  // no IStyle file
+  WriteFileBytes(dir + "/BAD.ISF", tooLong);
+  Run(EditAction::PasteFromIStyle, d, kStyle, 49, "/BAD.ISF", {dir + "/BAD.ISF is not a valid file"});
   e.ExpectSet(d, x);
 }
 

@@ -142,6 +142,12 @@ TEST_F(Reports, FilesAreWrittenWholeAfterTheDialogAndTheQuestion) {
   EXPECT_EQ(ReadFileBytes(path).size(), 8u);
   EXPECT_EQ(fs::status(path).permissions() & fs::perms::all,
             fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+
+  fs::permissions(path, fs::perms::owner_read);  // no one may write it now
+  w.ui.ExpectFileDialog(path).ExpectMessage("Overwrite existing file?", MsgResult::Yes)
+      .ExpectMessage("Error saving Report to file " + path);
+  EXPECT_FALSE(SaveReportFile(w.ws, d, "refused"));
+  EXPECT_EQ(ReadFileBytes(path).size(), 8u);
 }
 
 }  // namespace

@@ -65,7 +65,7 @@ TEST_F(OpenSetTest, ChosenFileOpensItsSetWithEveryFileRead) {
 
   const FileDialogRequest& dialog = t.ui.fileDialogs.at(0);
   EXPECT_EQ(dialog.title + "|" + dialog.initialFolder + "|" + dialog.initialName, "Select a Korg-i3 Set|" + t.programFolder + "|*.*");
-  EXPECT_EQ(dialog.filters.at(3).name + " " + dialog.filters.at(3).pattern, "Program *.PCG");
+  EXPECT_EQ(dialog.filters.at(3).name + " " + dialog.filters.at(3).pattern + " " + dialog.defaultExtension, "Program *.PCG ARR");
   EXPECT_TRUE(dialog.fileMustExist);
 }
 
@@ -129,12 +129,14 @@ TEST_F(OpenSetTest, InvalidHeadersAreEachReportedAndNothingOpens) {
   MakeSet(folder, "MYSET");
   Damage(".STY", [](Bytes& b) { b[6] = 3; });  // the arrangement file's code
   Damage(".BSQ", [](Bytes& b) { b[4] = 0x38; });
+  Damage(".SNG", [](Bytes& b) { b[3] = 'g'; });
   Damage(".PCG", [](Bytes& b) { b[5] = 0xAA; b[7] = 0x55; });  // bytes 5 and 7 are not checked
 
   Choose(folder + "/MYSET.ARR");
   t.ui.ExpectBox("Error", folder + "/MYSET.STY is not a valid file", MsgIcon::Critical, MsgButtons::Ok,
                  MsgResult::Ok, MsgResult::Ok);
   t.ui.ExpectMessage(folder + "/MYSET.BSQ is not a valid file");
+  t.ui.ExpectMessage(folder + "/MYSET.SNG is not a valid file");
   EXPECT_EQ(Open(), 0);
   EXPECT_FALSE(AnyDocumentOpen(t.ws));
   EXPECT_EQ(t.ui.busyDepth, 0);

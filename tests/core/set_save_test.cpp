@@ -196,6 +196,7 @@ const SaveFault kFaults[] = {
     // Half the file is written, then the disk is full.
     {"DiskFullWhileWritingTheScratchFile", [](SaveFaults& f) { f.t.ws.fileSteps.write = [](auto& path, auto& b) {
        return FileSteps{}.write(path, Bytes(b.begin(), b.begin() + b.size() / 2)) && false; }; }, kFail},
+    {"CopyBesideFails", [](SaveFaults& f) { f.t.ws.fileSteps.copy = [](auto&, auto&) { return false; }; }, kFail},
     {"ReplacingFails", [](SaveFaults& f) { f.t.ws.fileSteps.rename = [](auto&, auto&) { return false; }; }, kFail},
     // The scratch folder has gone, and a file in its place keeps it from being made again.
     {"NoScratchFolder", [](SaveFaults& f) { fs::remove_all(f.scratch), WriteFileBytes(f.scratch, {1}); }, kFail},
