@@ -5,6 +5,8 @@ set -euo pipefail
 packages=(build-essential cmake libgtest-dev libbenchmark-dev qt6-base-dev libcli11-dev fonts-liberation dpkg-dev)
 # `install-deps.sh fuzz` adds clang and its fuzzer runtime.
 [ "${1:-}" = fuzz ] && packages+=(clang libclang-rt-dev)
+# `install-deps.sh lint` adds clang-tidy (with run-clang-tidy) and cppcheck.
+[ "${1:-}" = lint ] && packages+=(clang-tidy cppcheck)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
