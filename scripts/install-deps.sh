@@ -7,6 +7,10 @@ packages=(build-essential cmake libgtest-dev libbenchmark-dev qt6-base-dev libcl
 [ "${1:-}" = fuzz ] && packages+=(clang libclang-rt-dev)
 # `install-deps.sh bench` adds Python, which prints the table of figures.
 [ "${1:-}" = bench ] && packages+=(python3)
+# `install-deps.sh lint` adds clang-tidy (with run-clang-tidy) and cppcheck.
+[ "${1:-}" = lint ] && packages+=(clang-tidy cppcheck)
+# `install-deps.sh mutate` adds Python, which runs the mutation run.
+[ "${1:-}" = mutate ] && packages+=(python3)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

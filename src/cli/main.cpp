@@ -52,13 +52,16 @@ int KindOf(const std::string& kind) {
 
 std::vector<std::string> SetPaths(const std::vector<std::string>& arguments) {
   std::vector<std::string> paths;
+  paths.reserve(arguments.size());
   for (const auto& argument : arguments) paths.push_back(tolvane::SetPathFromArgument(argument));
   return paths;
 }
 
 }  // namespace
 
-int main(int argc, char** argv) {
+// Edits run guarded; what throws past them is a broken invariant (at()) or memory
+// running out, and ending the run is right for both.
+int main(int argc, char** argv) {  // NOLINT(bugprone-exception-escape)
   using namespace tolvane;
   Arguments a;
   CLI::App app("Reads, checks, rewrites and reports on Korg i3 Sets.", "tolvane-cli");

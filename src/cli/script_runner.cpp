@@ -32,7 +32,7 @@ EditAction ActionOf(ScriptVerb verb) {
 
 bool Export(Workspace& ws, int d, int kind, int item) {
   const KindEdits* edits = EditsOfKind(kind);
-  return edits && ExportItemToIStyle(ws, d, kind, edits->UserIndex(item));
+  return edits != nullptr && ExportItemToIStyle(ws, d, kind, edits->UserIndex(item));
 }
 
 class Runner {

@@ -95,30 +95,30 @@ class DocumentWindow : public QWidget {
   ProgressWindow* ProgramCallsProgress();
 
   // The controls, named as in the program.
-  QTabWidget* tabMode;
-  QLabel* lblArrBnk;
-  QComboBox* cboArrBnk;
-  BankGrid* grdArr;
-  QLabel* lblStyBnk;
-  QComboBox* cboStyBnk;
-  BankGrid* grdSty;
-  BankGrid* grdFreeS;
-  QLabel* lblFreeS;
-  QLabel* lblPrgBnk;
-  QComboBox* cboPrgBnk;
-  BankGrid* grdPrg;
+  QTabWidget* tabMode = nullptr;
+  QLabel* lblArrBnk = nullptr;
+  QComboBox* cboArrBnk = nullptr;
+  BankGrid* grdArr = nullptr;
+  QLabel* lblStyBnk = nullptr;
+  QComboBox* cboStyBnk = nullptr;
+  BankGrid* grdSty = nullptr;
+  BankGrid* grdFreeS = nullptr;
+  QLabel* lblFreeS = nullptr;
+  QLabel* lblPrgBnk = nullptr;
+  QComboBox* cboPrgBnk = nullptr;
+  BankGrid* grdPrg = nullptr;
   std::array<QCheckBox*, 3> chkTwin{};  // 0: Arrangements, 2: Programs
-  QGroupBox* fraBsqList;
-  SequenceList* lstBsq;
-  QLabel* lblBsqEvents;
-  QGroupBox* fraSngList;
-  SequenceList* lstSng;
-  QLabel* lblSngEvents;
+  QGroupBox* fraBsqList = nullptr;
+  SequenceList* lstBsq = nullptr;
+  QLabel* lblBsqEvents = nullptr;
+  QGroupBox* fraSngList = nullptr;
+  SequenceList* lstSng = nullptr;
+  QLabel* lblSngEvents = nullptr;
   std::array<QGroupBox*, 2> fraEvents{};
   std::array<QLabel*, 10> lblEvCnt{};
-  BankGrid* grdArk;
-  QPushButton* cmdGbl;
-  QPushButton* cmdArg;
+  BankGrid* grdArk = nullptr;
+  QPushButton* cmdGbl = nullptr;
+  QPushButton* cmdArg = nullptr;
 
  signals:
   // Carried out by the edit framework and the report and Global dialogs.

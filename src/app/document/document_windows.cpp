@@ -22,7 +22,7 @@ void DocumentWindows::Attach(Workspace* ws, UserInterface* ui, ShellCommands* sh
 
 DocumentWindow* DocumentWindows::Window(int d) const {
   const auto it = windows_.find(d);
-  if (it == windows_.end() || !it->second || it->second->Document() != d) return nullptr;
+  if (it == windows_.end() || it->second == nullptr || it->second->Document() != d) return nullptr;
   return it->second;
 }
 

@@ -27,7 +27,7 @@ QMimeData* MakeDragMime(int document, int kind, int item, long long process) {
 }
 
 std::optional<DragPayload> PayloadOfKind(const QMimeData* mime, int kind) {
-  if (kind < 0 || !mime || !mime->hasFormat(MimeType())) return std::nullopt;
+  if (kind < 0 || mime == nullptr || !mime->hasFormat(MimeType())) return std::nullopt;
   QDataStream in(mime->data(MimeType()));
   qint64 process = 0;
   qint32 document = 0, itemKind = -1, item = -1;

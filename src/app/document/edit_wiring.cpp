@@ -24,7 +24,7 @@ EditAction ActionOf(EditCommand command) {
     case EditCommand::Delete: return EditAction::Delete;
     case EditCommand::Insert: return EditAction::Insert;
     case EditCommand::PasteFromIStyle: return EditAction::PasteFromIStyle;
-    case EditCommand::ExportToIStyle: return EditAction::Details;  // carried out here, not by the dispatch
+    case EditCommand::ExportToIStyle:  // carried out here, not by the dispatch
     case EditCommand::Details: return EditAction::Details;
     case EditCommand::EraseBank: return EditAction::EraseBank;
     case EditCommand::Import: return EditAction::Import;

@@ -46,8 +46,8 @@ QHBoxLayout* ParamsDialog::ButtonRow() {
   return row;
 }
 
-QLineEdit* MakeNameBox(QWidget* parent, const std::string& name, std::function<void(const std::string&)> type,
-                       std::function<std::string()> shown) {
+QLineEdit* MakeNameBox(QWidget* parent, const std::string& name, const std::function<void(const std::string&)>& type,
+                       const std::function<std::string()>& shown) {
   auto* box = new QLineEdit(FromCp1252(name), parent);
   box->setObjectName(QStringLiteral("txtNam"));
   box->setToolTip(QObject::tr("Type new name here"));

@@ -54,8 +54,8 @@ class ParamsDialog : public QDialog {
 
 // A name box holding `name`: at most 10 characters, with its tip. Each edit
 // goes to `type`, and the box then shows what `shown` gives back.
-QLineEdit* MakeNameBox(QWidget* parent, const std::string& name, std::function<void(const std::string&)> type,
-                       std::function<std::string()> shown);
+QLineEdit* MakeNameBox(QWidget* parent, const std::string& name, const std::function<void(const std::string&)>& type,
+                       const std::function<std::string()>& shown);
 // A list in the fixed-pitch font.
 QListWidget* MakeList(QWidget* parent, const char* tip, int visibleLines);
 void FillTrackList(QListWidget* list, const std::vector<TrackLine>& lines);

@@ -14,7 +14,7 @@
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   // The run ends when the main window's unload has written the preferences.
-  app.setQuitOnLastWindowClosed(false);
+  QApplication::setQuitOnLastWindowClosed(false);
   tolvane::InstallFontSubstitutes();
 
   tolvane::ShellEnvironment env;
@@ -28,5 +28,5 @@ int main(int argc, char** argv) {
   tolvane::Application shell(env);
   QObject::connect(shell.Main(), &tolvane::MainWindow::runEnded, &app, &QApplication::quit, Qt::QueuedConnection);
   if (!shell.Start()) return 0;
-  return app.exec();
+  return QApplication::exec();
 }

@@ -80,7 +80,7 @@ bool TipDialog::LoadTips(const QString& fileName) {
     start = end + 1;
   }
   std::uniform_real_distribution<double> unit(0.0, 1.0);
-  index_ = static_cast<int>(unit(random_) * tips_.size()) + 1;
+  index_ = static_cast<int>(unit(random_) * static_cast<double>(tips_.size())) + 1;
   DisplayCurrentTip();
   return true;
 }

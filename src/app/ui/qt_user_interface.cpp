@@ -105,7 +105,8 @@ void ConfigureFileDialog(QFileDialog& dialog, const FileDialogRequest& request) 
 QtUserInterface::QtUserInterface() = default;
 
 QtUserInterface::~QtUserInterface() {
-  while (busyDepth_ > 0) SetBusy(false);
+  // This class's own restore: a derived part is gone by now.
+  while (busyDepth_ > 0) QtUserInterface::SetBusy(false);
   delete progress_.data();
 }
 

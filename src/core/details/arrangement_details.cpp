@@ -104,6 +104,7 @@ void ArrangementDetails::Load() {
   list(C::AfterFill2, GetI16(b, kAfterFill2));
 
   std::vector<int> calls;
+  calls.reserve(kArrangementTracks);
   for (int t = 0; t < kArrangementTracks; ++t) calls.push_back(work_.TrackProgram(t));
   programs_ = MakeTrackLines(*ws_, d_, {kArrangementTrackNames.begin(), kArrangementTrackNames.end()}, calls);
   style_ = work_.StyleNumber();
@@ -158,7 +159,7 @@ void ArrangementDetails::WriteInto(ArrangementRecord& r) const {
   b[kKbdAss] = static_cast<std::uint8_t>(value(C::KbdAss));
   for (const Switch& s : kSwitchBits) {
     const auto mask = static_cast<std::uint8_t>(1 << s.bit);
-    b[s.byte] = static_cast<std::uint8_t>(value(s.control) ? b[s.byte] | mask : b[s.byte] & ~mask);
+    b[s.byte] = static_cast<std::uint8_t>(value(s.control) != 0 ? b[s.byte] | mask : b[s.byte] & ~mask);
   }
   b[kChordByte] = static_cast<std::uint8_t>((b[kChordByte] & ~3) | value(C::ChordScan));
   b[kTranspose] = static_cast<std::uint8_t>(value(C::Transpose) & 0xFF);

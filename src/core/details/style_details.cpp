@@ -28,6 +28,7 @@ void StyleDetails::Load() {
     usedEvents_ = std::to_string(StyleEventCount(styles, user_)) + "  used by this Style";
     freeEvents_ = std::to_string(BlockFreeEvents(styles, user_)) + "  free in this Block";
     std::vector<int> calls;
+    calls.reserve(kStyleTracks);
     for (int t = 0; t < kStyleTracks; ++t) calls.push_back(work_.TrackProgram(t));
     programs_ = MakeTrackLines(*ws_, d_, {kArrangementTrackNames.begin(), kArrangementTrackNames.begin() + kStyleTracks},
                                calls);

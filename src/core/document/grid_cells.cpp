@@ -91,10 +91,10 @@ std::string SongLine(const Workspace& ws, int d, int index) { return SequenceLin
 
 std::string FormatFigure(int value) { return std::to_string(value); }
 
-std::array<std::string, 5> EventFigureTexts(const EventMemory& m) {
-  return {"BackSeqs: " + FormatFigure(4 * m.backSeqs), "Songs: " + FormatFigure(4 * m.songs),
-          "Patterns: " + FormatFigure(4 * m.patterns), "Total: " + FormatFigure(4 * m.total),
-          "Free: " + FormatFigure(4 * m.free)};
+std::array<std::string, 5> EventFigureTexts(const EventMemory& figures) {
+  return {"BackSeqs: " + FormatFigure(4 * figures.backSeqs), "Songs: " + FormatFigure(4 * figures.songs),
+          "Patterns: " + FormatFigure(4 * figures.patterns), "Total: " + FormatFigure(4 * figures.total),
+          "Free: " + FormatFigure(4 * figures.free)};
 }
 
 std::array<std::string, 5> EventFigureTexts(const Workspace& ws, int d) {

@@ -10,8 +10,10 @@ std::string FormatReportDate(const std::tm& when) {
                                                        "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
   const int month = when.tm_mon >= 0 && when.tm_mon < 12 ? when.tm_mon : 0;
   char text[64];
-  std::snprintf(text, sizeof text, "%d-%s-%04d %02d:%02d:%02d", when.tm_mday, kMonths[static_cast<std::size_t>(month)],
-                when.tm_year + 1900, when.tm_hour, when.tm_min, when.tm_sec);
+  // Five ints of at most 11 characters, the month and five separators: 63 at most.
+  static_cast<void>(std::snprintf(text, sizeof text, "%d-%s-%04d %02d:%02d:%02d", when.tm_mday,
+                                  kMonths[static_cast<std::size_t>(month)], when.tm_year + 1900, when.tm_hour,
+                                  when.tm_min, when.tm_sec));
   return text;
 }
 

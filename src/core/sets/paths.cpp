@@ -31,7 +31,7 @@ std::vector<FileFilter> SetFileFilters() {
 std::string KindFilePath(const std::string& setPath, int kind) {
   const std::string folder = FolderOf(setPath);
   const std::string wanted = BaseNameOf(setPath) + KindExtension(kind);
-  const std::string upper = (folder.empty() ? "" : folder + "/") + UpperAscii(wanted);
+  std::string upper = (folder.empty() ? "" : folder + "/") + UpperAscii(wanted);
   std::error_code ec;
   if (fs::exists(upper, ec)) return upper;
   // Prefer the exact name, then the first case-insensitive match in name order.

@@ -20,7 +20,9 @@ std::int16_t StyleNumber(int bank, int index) {
   return -1;
 }
 
-std::int16_t UserStyleIndexOfBank(int bank, int index) { return bank == 1 ? static_cast<std::int16_t>(index) : -1; }
+std::int16_t UserStyleIndexOfBank(int bank, int index) {
+  return bank == 1 ? static_cast<std::int16_t>(index) : std::int16_t{-1};
+}
 
 std::pair<int, int> SplitStyleNumber(int number) {
   if (number >= 0 && number < kPresetStyleCount) return {0, number};
@@ -30,11 +32,11 @@ std::pair<int, int> SplitStyleNumber(int number) {
 
 std::int16_t UserIndexOfStyle(int number) {
   const int user = number - kFirstUserStyleNumber;
-  return IsUserIndex(user) ? static_cast<std::int16_t>(user) : -1;
+  return IsUserIndex(user) ? static_cast<std::int16_t>(user) : std::int16_t{-1};
 }
 
 std::int16_t UserStyleNumber(int userIndex) {
-  return IsUserIndex(userIndex) ? static_cast<std::int16_t>(userIndex + kFirstUserStyleNumber) : -1;
+  return IsUserIndex(userIndex) ? static_cast<std::int16_t>(userIndex + kFirstUserStyleNumber) : std::int16_t{-1};
 }
 
 std::string StyleName(const PresetNames& presets, const StyleSetData& data, int number) {

@@ -16,7 +16,7 @@ constexpr std::size_t kFileNamesOffset = 32;
 constexpr std::int32_t kFirstPlacement = 32;
 constexpr std::string_view kNeverUsedPrefix = "UserStyle";
 
-std::size_t UserIndex(int block, int place) { return static_cast<std::size_t>(block * kStylesPerBlock + place); }
+std::size_t UserIndex(int block, int place) { return static_cast<std::size_t>(block) * kStylesPerBlock + place; }
 
 // The instrument keeps each Style of a Block on a 16-byte boundary.
 std::int32_t RoundedUp16(std::int32_t size) { return ((size - 1) / 16 + 1) * 16; }
