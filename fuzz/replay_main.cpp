@@ -11,7 +11,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
 int main(int argc, char** argv) {
   int inputs = 0;
-  for (int a = 1; a < argc; ++a) {
+  for (int a = 1; a < argc; ++a)
     for (const auto& entry : std::filesystem::recursive_directory_iterator(argv[a])) {
       if (!entry.is_regular_file()) continue;
       std::ifstream in(entry.path(), std::ios::binary);
@@ -19,7 +19,6 @@ int main(int argc, char** argv) {
       LLVMFuzzerTestOneInput(bytes.data(), bytes.size());
       ++inputs;
     }
-  }
   std::cout << inputs << " inputs\n";
   return inputs > 0 ? 0 : 1;
 }
