@@ -7,7 +7,7 @@ ASAN_BUILD ?= build-asan
 JOBS ?= 2
 CMAKE_FLAGS ?=
 
-.PHONY: deps build run test test-normal test-asan bench fuzz fuzz-coverage mutate lint screenshots data package clean
+.PHONY: deps build run test test-normal test-asan bench fuzz fuzz-coverage mutate lint screenshots data package package-check clean
 
 deps:
 	@./scripts/install-deps.sh
@@ -90,6 +90,11 @@ package: deps
 	cmake -S . -B $(PACKAGE_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_INSTALL_PREFIX=/usr -DTOLVANE_BENCH=OFF $(CMAKE_FLAGS)
 	cmake --build $(PACKAGE_BUILD) -j$(JOBS)
 	cd $(PACKAGE_BUILD) && cpack -G DEB
+
+# The package installed with apt on a fresh Debian 12 (debootstrap, as root):
+# its report of the demo Set and a start of the editor. Outside CI.
+package-check: package
+	./scripts/package-check.sh $(PACKAGE_BUILD)/tolvane_$(shell sed -n 's/^project(Tolvane VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)_amd64.deb $(PACKAGE_BUILD)/bookworm
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD) $(COVERAGE_BUILD) build-mutate $(PACKAGE_BUILD) $(LINT_BUILD)
