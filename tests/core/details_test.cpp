@@ -180,7 +180,8 @@ TEST_F(Details, PresetStyleShowsCallersOnlyAndAUserStyleWritesNameAndCallsThenCh
   EXPECT_EQ(user->Caption(), "Style U11 in SETX");
   EXPECT_EQ(user->CalledBy(), (Events{"Arr A14", "BSeq  2"}));
   EXPECT_EQ(user->UsedEvents(), std::to_string((x.styles.sizes[0] - kStyleBaseSize) / 4) + "  used by this Style");
-  ui.ExpectSelection(kProgram, 321);
+  ui.ExpectSelection(kProgram, -1).ExpectSelection(kProgram, 321);
+  EXPECT_FALSE(user->ChooseProgram(0));
   ASSERT_TRUE(user->ChooseProgram(0));
   user->TypeName("  STY 01");
   e.ExpectNotice(DuplicateNotice("Style", "U12", "U11", "STY 01"));
@@ -232,15 +233,17 @@ TEST_F(Details, SequenceNextItemAndChainBits) {
   EXPECT_EQ(b->Caption(), "Backing Sequence 3 in SETX");
   EXPECT_EQ(b->NextText(), "0");
   EXPECT_FALSE(b->ChainControlsEnabled());
+  EXPECT_TRUE(b->AutoStart());
   EXPECT_EQ(b->Programs()[2].text, "Extra 1 : A11 " + ws.presets.programs[0]);
   b->SetChain(true);
   b->SetAutoStart(false);
-  ui.ExpectSelection(kArrangement, 0);
-  ASSERT_TRUE(Bsq(x, 3).Arrangement() != 0 && b->ChooseArrangement());
+  ui.ExpectSelection(kArrangement, 0).ExpectSelection(kProgram, 330);
+  ASSERT_TRUE(Bsq(x, 3).Arrangement() != 0 && b->ChooseArrangement() && b->ChooseProgram(0));
   ASSERT_TRUE(b->Apply());
   Bsq(x, 3).bytes[44] = 0;
   Bsq(x, 3).bytes[45] = 0xF2;
   Bsq(x, 3).SetArrangement(0);
+  Bsq(x, 3).SetTrackProgram(0, 330);
   e.ExpectSet(d, x);
 
   auto s = SequenceDetails::OpenSong(ws, d, 2);
@@ -255,11 +258,13 @@ TEST_F(Details, SequenceNextItemAndChainBits) {
   Song(x, 2).SetTrackProgram(0, 321);
   e.ExpectSet(d, x);
 
-  s->TypeNext("300");
+  for (const char* next : {"300", "-3"}) {
+  s->TypeNext(next);
   ui.ExpectBox("Error", "Error editing Song data.\r\n\r\nDon't save this Set to disk!", MsgIcon::Critical,
                MsgButtons::Ok, MsgResult::Ok, MsgResult::Ok);
   EXPECT_FALSE(s->Apply());
   e.ExpectSet(d, x);
+  }
 }
 
 }  // namespace

@@ -85,6 +85,8 @@ const UndoCase kUndoCases[] = {
     {"insert with D88 called, cancelled", kProgram, kD11, kInsert,
      [](SetStores& x) { Song(x, 2).SetTrackProgram(7, kD11 + 63); }, kD11 + 9, ProgramReleaseQuestion("PRG 63"),
      kCancel, -2, "", false, "undo 1 0"},
+    {"cut of a Program called only by a Style outside the Blocks", kProgram, kD11 + 5, EditAction::Cut,
+     [](SetStores& x) { x.styles.headers[20].SetTrackProgram(0, kD11 + 5); }, -1, "", kNone, -2, "", true, "undo 1 1"},
     {"paste of a Program clipboard never filled", kProgram, kD11 + 3, kPaste, nullptr, -1, "", kNone, -2, "", false, ""},
     {"cut of a called Program, cancelled", kProgram, kD11, EditAction::Cut,
      [](SetStores& x) { Bsq(x, 1).SetTrackProgram(2, kD11); }, -1, ProgramReleaseQuestion("PRG 00"), kCancel, -2, "",

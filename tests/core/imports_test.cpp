@@ -113,6 +113,10 @@ TEST_F(Imports, AStyleTooLargeForAnIStyleFileIsNotLoaded) {
   tooLong.resize(5 + 62 + 60801);  // a data part over one Block's 60800 bytes
   WriteFileBytes(dir + "/LONG.ISF", tooLong);
   Run(EditAction::PasteFromIStyle, d, kStyle, 49, "/LONG.ISF", {"Error getting Style data.\r\n"});
+  WriteFileBytes(dir + "/SHORT.IPF", {'K', 'O', 'R', 'G', 0x39, 0, 0, 0, 1});
+  WriteFileBytes(dir + "/SHORT.IDK", tooLong = Bytes(tooLong.begin(), tooLong.begin() + 900));
+  Run(EditAction::PasteFromIStyle, d, kProgram, 320, "/SHORT.IPF", {"Error getting Program data.\r\n"});
+  Run(EditAction::PasteFromIStyle, d, kProgram, 518, "/SHORT.IDK", {"Error getting Program data.\r\n"});
   tooLong[3] = 'g';  // no IStyle file
   WriteFileBytes(dir + "/BAD.ISF", tooLong);
   Run(EditAction::PasteFromIStyle, d, kStyle, 49, "/BAD.ISF", {dir + "/BAD.ISF is not a valid file"});

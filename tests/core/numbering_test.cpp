@@ -40,7 +40,8 @@ TEST(ItemNumbers, LabelsAtTheBankEdges) {
             (Texts{"A11", "B11", "C88", "D11", "D88", "Dr1", "Dr8", "", "", "", "", "", "", ""}));
   EXPECT_EQ(Each(UserProgramLabel, {0, 64, 65, 66, -1}), (Texts{"D11", "Dr7", "Dr8", "", ""}));
   // Kinds and banks outside the tables name nothing.
-  EXPECT_EQ(KindName(12) + BankLetter(kProgram, 5) + BankLetter(kStyle, -1) + BankLetter(kStyle, 8), "   ");
+  EXPECT_EQ(KindName(12) + BankLetter(kProgram, 5) + BankLetter(kStyle, -1) + BankLetter(kStyle, 8) +
+                BankLetter(kBackingSequence, 0), "    ");
 }
 
 TEST(ItemNumbers, EveryNumberSurvivesSplitAndJoin) {

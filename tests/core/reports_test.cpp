@@ -113,7 +113,8 @@ TEST_F(Reports, SubsetRowsKeepNamesAsStoredAndLeaveInvalidCallsEmpty) {
 TEST_F(Reports, FilesAreWrittenWholeAfterTheDialogAndTheQuestion) {
   const int d = Add();
   const std::string path = w.t.dir / "R.TXT";
-  w.ui.ExpectFileDialog(path);
+  w.ui.ExpectFileDialog("").ExpectFileDialog(path);
+  EXPECT_FALSE(SaveReportFile(w.ws, d, "cancelled"));
   EXPECT_TRUE(SaveReportFile(w.ws, d, "text"));
   EXPECT_EQ(ReadFileBytes(path), Bytes({'t', 'e', 'x', 't', '\r', '\n'}));
   const FileDialogRequest& dialog = w.ui.fileDialogs.at(0);

@@ -162,7 +162,7 @@ struct CallCase {
 
 const std::string kBsqKit = "2 0 Select a Program for track 'Extra 2 '";
 const CallCase kCallCases[] = {
-    {"kit kept", kBackingSequence, EditAction::Paste, MsgResult::Ok, MsgResult::No, 0, 20, 518, kUndoPaste, {}},
+    {"kit kept", kBackingSequence, EditAction::Paste, MsgResult::Ok, MsgResult::No, 0, 0, 518, kUndoPaste, {}},
     {"both redirected by a drop", kBackingSequence, kDrop, MsgResult::Yes, MsgResult::Yes, 7, 7, 7, kUndoDragCopy,
      {"2 0 Select an Arrangement", kBsqKit}},
     {"kit cancelled", kBackingSequence, EditAction::Paste, MsgResult::No, MsgResult::Cancel, 0, 0, -1, 0, {}},
@@ -200,7 +200,7 @@ TEST_F(SequenceEdits, AnItemFromAnotherSetCallsWhatHasItsNamesThere) {
   for (const CallCase& c : kCallCases) {
     SCOPED_TRACE(c.name);
     const bool bsq = c.kind == kBackingSequence;
-    Arr(y, 20).SetName(c.arrangement == MsgResult::Ok ? "ARR 05" : "NONE");
+    Arr(y, 0).SetName(c.arrangement == MsgResult::Ok ? "ARR 05" : "NONE");
     ws.Stores(dy) = y;
     if (c.command != kDrop) Run(c.kind, 1, EditAction::Copy);
     ui.selections.clear();

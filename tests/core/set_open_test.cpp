@@ -129,10 +129,13 @@ TEST_F(OpenSetTest, InvalidHeadersAreEachReportedAndNothingOpens) {
   MakeSet(folder, "MYSET");
   Damage(".STY", [](Bytes& b) { b[6] = 3; });  // the arrangement file's code
   Damage(".BSQ", [](Bytes& b) { b[4] = 0x38; });
-  Damage(".SNG", [](Bytes& b) { b[3] = 'g'; });
+  Damage(".SNG", [](Bytes& b) { b[2] = 'r'; });
+  Damage(".ARR", [](Bytes& b) { b[1] = 'o'; });
   Damage(".PCG", [](Bytes& b) { b[5] = 0xAA; b[7] = 0x55; });  // bytes 5 and 7 are not checked
 
   Choose(folder + "/MYSET.ARR");
+  t.ui.ExpectBox("Error", folder + "/MYSET.ARR is not a valid file", MsgIcon::Critical, MsgButtons::Ok,
+                 MsgResult::Ok, MsgResult::Ok);
   t.ui.ExpectBox("Error", folder + "/MYSET.STY is not a valid file", MsgIcon::Critical, MsgButtons::Ok,
                  MsgResult::Ok, MsgResult::Ok);
   t.ui.ExpectMessage(folder + "/MYSET.BSQ is not a valid file");

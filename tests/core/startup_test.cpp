@@ -26,16 +26,17 @@ std::string NamesFile(const std::string& before, int n) {
 TEST(PresetNames, FieldsAfterTheInstrumentLineFillTheFourLists) {
   PresetNames names;
   std::string text = "intro\r\nThis is the KORG-I3 list\r\n/ Styles heading\r\n\r\nBeats\r\n";
-  text += "\"A, quoted\" , Twelve chars\r\n";
+  text += "\"A, quoted\" , Twelve chars\r\n\"Unclosed\r\nNext,";
   for (int i = 0; i < 244; ++i) text += "N" + std::to_string(i) + (i % 2 ? "," : "\r\n");
   ASSERT_TRUE(ParsePresetNames(text, names));
   EXPECT_EQ(names.styles[0], "Beats     ");
   EXPECT_EQ(names.styles[1], "A, quoted ");
   EXPECT_EQ(names.styles[2], "Twelve cha");
-  EXPECT_EQ(names.styles[3], "N0        ");
-  EXPECT_EQ(names.programs[0], "N45       ");
-  EXPECT_EQ(names.bankC[0], "N173      ");
-  EXPECT_EQ(names.drumKits[5], "N242      ");
+  EXPECT_EQ(names.styles[3], "Unclosed\r ");
+  EXPECT_EQ(names.styles[4] + names.styles[5], "Next      N0        ");
+  EXPECT_EQ(names.programs[0], "N43       ");
+  EXPECT_EQ(names.bankC[0], "N171      ");
+  EXPECT_EQ(names.drumKits[5], "N240      ");
 }
 
 TEST(PresetNames, MissingInstrumentLineOrTooFewNamesFail) {
