@@ -124,6 +124,11 @@ TEST_F(Imports, AStyleTooLargeForAnIStyleFileIsNotLoaded) {
 }
 
 TEST_F(Imports, AFailedExportLeavesTheFileAsItWas) {
+  x.styles.data[2].resize(kIStyleMaxStyleData);  // the largest Style an IStyle file holds
+  x.styles.sizes[2] = static_cast<std::int32_t>(kStyleHeaderSize + kIStyleMaxStyleData);
+  e.ws.Stores(d) = x;
+  e.ui.ExpectFileDialog(dir + "/MAX.ISF");
+  EXPECT_TRUE(ExportStyleToIStyle(e.ws, d, 2));
   const std::string file = dir + "/KEEP.IAF", error = "Error saving Arrangement data.\r\n";
   WriteFileBytes(file, {1, 2, 3});
   fs::create_directories(e.ws.locations.scratchFile + "/x");  // no scratch file can be written

@@ -191,6 +191,8 @@ struct SaveFaults : ::testing::TestWithParam<SaveFault> {
 
 const SaveFault kFaults[] = {
     {"ReadOnlyFile", [](SaveFaults& f) { fs::permissions(f.file, fs::perms::owner_read); }, kReadOnly},
+    {"GroupMayWriteButTheUserIsNotInIt", [](SaveFaults& f) { (void)::chown(f.file.c_str(), 4242, 4242),
+       fs::permissions(f.file, fs::perms::owner_all | fs::perms::group_write); }, kReadOnly},
     // The folder may be written, but the user falls in the others' class, which may not write.
     {"FileOfAnotherUser", [](SaveFaults& f) { ASSERT_EQ(::chown(f.file.c_str(), 4242, 4242), 0); }, kReadOnly},
     // Half the file is written, then the disk is full.

@@ -26,7 +26,7 @@ std::string NamesFile(const std::string& before, int n) {
 TEST(PresetNames, FieldsAfterTheInstrumentLineFillTheFourLists) {
   PresetNames names;
   std::string text = "intro\r\nThis is the KORG-I3 list\r\n/ Styles heading\r\n\r\nBeats\r\n";
-  text += "\"A, quoted\" , Twelve chars\r\n\"Unclosed\r\nNext,";
+  text += "\"A, quoted\"x , Twelve chars\r\n\"Unclosed\r\nNext,";
   for (int i = 0; i < 244; ++i) text += "N" + std::to_string(i) + (i % 2 ? "," : "\r\n");
   ASSERT_TRUE(ParsePresetNames(text, names));
   EXPECT_EQ(names.styles[0], "Beats     ");
@@ -65,6 +65,8 @@ TEST(Startup, ScratchFileGoesToTempThenTmpdir) {
   ::unsetenv("TMPDIR");
   ASSERT_TRUE(built);
   EXPECT_EQ(t.ws.locations.scratchFile, (t.dir / "other") + own + "/KORGI3.TMP");
+  { Workspace ws{t.ui, t.ui}; fs::create_directories(ws.locations.scratchFolder = t.dir / "empty"); }
+  EXPECT_FALSE(fs::exists(t.dir / "empty"));  // an empty scratch folder goes with the program
 }
 
 TEST(Preferences, LeadingNumberElseZero) {
