@@ -133,6 +133,10 @@ TEST_F(SelectDialogs, StartOnTheGivenItemOrTheFirstAndReturnTheChoice) {
   program.reject();
   EXPECT_EQ(program.Chosen(), -1);
 
+  // Wide enough for a caption naming a track beside a title bar's buttons.
+  SelectItemDialog track(h.Ws(), 1, SelectKind::Program, 0, "Select a Program for track 'Trk  2'", nullptr);
+  EXPECT_GT(track.minimumWidth(), QFontMetrics(track.font()).horizontalAdvance(track.windowTitle()) + 100);
+
   SelectItemDialog arrangements(h.Ws(), 1, SelectKind::Arrangement, -1, "Select an Arrangement", nullptr);
   EXPECT_EQ(arrangements.ItemList()->count(), 64);
   EXPECT_EQ(arrangements.ItemList()->item(0)->text(), "A11 Pop Ballad");

@@ -1,6 +1,7 @@
 #include "dialogs/select_item_dialog.h"
 
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
@@ -18,6 +19,9 @@
 namespace tolvane {
 
 namespace {
+
+// Room in a title bar beside its caption: the icon, three buttons, margins.
+constexpr int kTitleBarAllowance = 140;
 
 struct KindTexts {
   int tableKind;
@@ -77,6 +81,11 @@ SelectItemDialog::SelectItemDialog(const Workspace& ws, int d, SelectKind kind, 
   setObjectName(QString::fromLatin1(texts.objectName));
   setWindowTitle(FromMessageText(caption));
   setModal(true);
+  // Wide enough for the caption in a bold title bar beside the window's icon
+  // and buttons ("Select a Program for track 'Trk  2'").
+  QFont title = font();
+  title.setBold(true);
+  setMinimumWidth(QFontMetrics(title).horizontalAdvance(windowTitle()) + kTitleBarAllowance);
 
   cboBank_ = new QComboBox(this);
   cboBank_->setToolTip(QString::fromLatin1(texts.bankTip));

@@ -43,8 +43,7 @@ void AddHiddenControls(QWidget* parent) {
 
 QWidget* ArrangementParamsDialog::Control(ArrangementControl c, const char* caption) {
   if (c == C::Tempo || c == C::Transpose) {
-    auto* box = new QSpinBox(this);
-    box->setRange(c == C::Tempo ? 40 : -11, c == C::Tempo ? 240 : 11);
+    auto* box = c == C::Tempo ? new NumberBox(40, 240, this) : new NumberBox(-11, 11, this);
     box->setValue(model_.Value(c));
     connect(box, &QSpinBox::valueChanged, this, [this, box, c](int v) {
       model_.Set(c, v);
@@ -79,13 +78,13 @@ ArrangementParamsDialog::ArrangementParamsDialog(ArrangementDetails& model, QWid
 
   QGroupBox* fraLinks = MakeFrame(this, "Links");
   lblSty = MakeCallLabel(this, model.StyleText());
-  connect(lblSty, &ClickLabel::doubleClicked, this, [this] {
+  connect(lblSty, &ClickLabel::activated, this, [this] {
     if (model_.ChooseStyle()) lblSty->setText(FromCp1252(model_.StyleText()));
   });
   lstPrg = MakeList(this, "DoubleClick to Edit", 8);
   FillTrackList(lstPrg, model.Programs());
-  connect(lstPrg, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
-    if (model_.ChooseProgram(lstPrg->row(item))) FillTrackList(lstPrg, model_.Programs());
+  OnLineChosen(lstPrg, [this](int row) {
+    if (model_.ChooseProgram(row)) FillTrackList(lstPrg, model_.Programs());
   });
   lstCalledBy = MakeList(this, "Items that call this Arrangement", 4);
   FillTextList(lstCalledBy, model.CalledBy());

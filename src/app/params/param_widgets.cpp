@@ -4,11 +4,16 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QStyleOptionFocusRect>
+#include <QStylePainter>
+#include <QValidator>
 
 #include <algorithm>
+#include <utility>
 
 #include "details/detail_lines.h"
 #include "storage/text.h"
@@ -17,11 +22,85 @@
 
 namespace tolvane {
 
-ClickLabel::ClickLabel(QWidget* parent) : QLabel(parent) {}
+namespace {
+
+bool IsChooseKey(const QKeyEvent* key) {
+  return key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter || key->key() == Qt::Key_Space;
+}
+
+// Refuses every character that is not printable; the rest of the text stays.
+class NameValidator : public QValidator {
+ public:
+  using QValidator::QValidator;
+  State validate(QString& text, int& cursor) const override {
+    for (qsizetype i = text.size() - 1; i >= 0; --i) {
+      if (text[i].isPrint()) continue;
+      text.remove(i, 1);
+      if (i < cursor) --cursor;
+    }
+    return Acceptable;
+  }
+};
+
+// Takes Enter and Return on a list before the dialog's default button does.
+class EnterFilter : public QObject {
+ public:
+  EnterFilter(QListWidget* list, std::function<void(int)> open) : QObject(list), list_(list), open_(std::move(open)) {}
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() != QEvent::KeyPress) return QObject::eventFilter(watched, event);
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter) return false;
+    if (list_->currentRow() >= 0) open_(list_->currentRow());
+    return true;
+  }
+
+ private:
+  QListWidget* list_;
+  std::function<void(int)> open_;
+};
+
+}  // namespace
+
+ClickLabel::ClickLabel(QWidget* parent) : QLabel(parent) { setFocusPolicy(Qt::StrongFocus); }
 
 void ClickLabel::mouseDoubleClickEvent(QMouseEvent* event) {
   QLabel::mouseDoubleClickEvent(event);
-  emit doubleClicked();
+  emit activated();
+}
+
+void ClickLabel::keyPressEvent(QKeyEvent* event) {
+  if (!IsChooseKey(event)) {
+    QLabel::keyPressEvent(event);
+    return;
+  }
+  event->accept();
+  emit activated();
+}
+
+void ClickLabel::paintEvent(QPaintEvent* event) {
+  QLabel::paintEvent(event);
+  if (!hasFocus()) return;
+  QStylePainter painter(this);
+  QStyleOptionFocusRect focus;
+  focus.initFrom(this);
+  focus.rect = contentsRect().adjusted(1, 1, -1, -1);
+  painter.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
+}
+
+NumberBox::NumberBox(int lowest, int highest, QWidget* parent)
+    : QSpinBox(parent), lowest_(lowest), highest_(highest) {
+  // Wide enough for any number of three digits, so that none is refused unseen.
+  setRange(-999, 999);
+  setKeyboardTracking(false);
+}
+
+void NumberBox::stepBy(int steps) { setValue(std::clamp(value() + steps, lowest_, highest_)); }
+
+QAbstractSpinBox::StepEnabled NumberBox::stepEnabled() const {
+  StepEnabled enabled = StepNone;
+  if (value() < highest_) enabled |= StepUpEnabled;
+  if (value() > lowest_) enabled |= StepDownEnabled;
+  return enabled;
 }
 
 ParamsDialog::ParamsDialog(const char* objectName, const std::string& caption, QWidget* parent)
@@ -53,6 +132,7 @@ QLineEdit* MakeNameBox(QWidget* parent, const std::string& name, const std::func
   box->setToolTip(QObject::tr("Type new name here"));
   box->setMaxLength(static_cast<int>(kNameWidth));
   box->setFont(FixedPitchFont());
+  box->setValidator(new NameValidator(box));
   QObject::connect(box, &QLineEdit::textEdited, box, [box, type, shown](const QString& text) {
     type(ToCp1252(text));
     const QString kept = FromCp1252(shown());
@@ -75,11 +155,19 @@ QListWidget* MakeList(QWidget* parent, const char* tip, int visibleLines) {
 }
 
 void FillTrackList(QListWidget* list, const std::vector<TrackLine>& lines) {
+  const int current = list->currentRow();
   list->clear();
   for (const TrackLine& line : lines) {
     auto* item = new QListWidgetItem(FromCp1252(line.text), list);
     item->setData(Qt::UserRole, line.program);
   }
+  if (current >= 0 && current < list->count()) list->setCurrentRow(current);
+}
+
+void OnLineChosen(QListWidget* list, const std::function<void(int row)>& open) {
+  QObject::connect(list, &QListWidget::itemDoubleClicked, list,
+                   [list, open](QListWidgetItem* item) { open(list->row(item)); });
+  list->installEventFilter(new EnterFilter(list, open));
 }
 
 void FillTextList(QListWidget* list, const std::vector<std::string>& texts) {

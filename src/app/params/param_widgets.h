@@ -5,6 +5,7 @@
 
 #include <QDialog>
 #include <QLabel>
+#include <QSpinBox>
 
 #include <functional>
 #include <string>
@@ -22,7 +23,8 @@ class QPushButton;
 
 namespace tolvane {
 
-// A label showing a called item; a double click changes the call.
+// A label showing a called item; a double click, or Enter or Space while it
+// has the focus, changes the call.
 class ClickLabel : public QLabel {
   Q_OBJECT
 
@@ -30,10 +32,30 @@ class ClickLabel : public QLabel {
   explicit ClickLabel(QWidget* parent = nullptr);
 
  signals:
-  void doubleClicked();
+  void activated();
 
  protected:
   void mouseDoubleClickEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
+};
+
+// A number box whose arrows stay within [lowest, highest] but which takes any
+// number typed; the dialog's model decides what a number out of that range
+// becomes. The number goes to the model when typing ends, not per keystroke,
+// so that "6" on the way to "60" is not taken for a tempo.
+class NumberBox : public QSpinBox {
+  Q_OBJECT
+
+ public:
+  NumberBox(int lowest, int highest, QWidget* parent = nullptr);
+  void stepBy(int steps) override;
+
+ protected:
+  StepEnabled stepEnabled() const override;
+
+ private:
+  int lowest_, highest_;
 };
 
 // A modal dialog titled with the core's caption. "&OK" accepts; "&Cancel",
@@ -52,13 +74,18 @@ class ParamsDialog : public QDialog {
   QHBoxLayout* ButtonRow();
 };
 
-// A name box holding `name`: at most 10 characters, with its tip. Each edit
-// goes to `type`, and the box then shows what `shown` gives back.
+// A name box holding `name`: at most 10 characters, with its tip. It refuses
+// control characters, typed or pasted. Each edit goes to `type`, and the box
+// then shows what `shown` gives back.
 QLineEdit* MakeNameBox(QWidget* parent, const std::string& name, const std::function<void(const std::string&)>& type,
                        const std::function<std::string()>& shown);
 // A list in the fixed-pitch font.
 QListWidget* MakeList(QWidget* parent, const char* tip, int visibleLines);
+// Fills `list` with the track lines; the current line stays current.
 void FillTrackList(QListWidget* list, const std::vector<TrackLine>& lines);
+// A double click on a line of `list`, or Enter on its current line, runs
+// `open` with the line's row. Enter there does not close the dialog.
+void OnLineChosen(QListWidget* list, const std::function<void(int row)>& open);
 void FillTextList(QListWidget* list, const std::vector<std::string>& texts);
 QComboBox* MakeDropDown(QWidget* parent, const std::vector<std::string>& entries, int position);
 QGroupBox* MakeFrame(QWidget* parent, const char* caption);

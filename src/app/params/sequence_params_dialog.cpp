@@ -6,6 +6,7 @@
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QRegularExpressionValidator>
 #include <QVBoxLayout>
 
 #include "ui/cp1252.h"
@@ -25,11 +26,11 @@ SequenceParamsDialog::SequenceParamsDialog(SequenceDetails& model, QWidget* pare
   if (model.HasLinks()) {
     ClickLabel* arrangement = MakeCallLabel(this, model.ArrangementText());
     arrangement->setToolTip(tr("DoubleClick to Edit"));
-    connect(arrangement, &ClickLabel::doubleClicked, this, [this, arrangement] {
+    connect(arrangement, &ClickLabel::activated, this, [this, arrangement] {
       if (model_.ChooseArrangement()) arrangement->setText(FromCp1252(model_.ArrangementText()));
     });
     ClickLabel* style = MakeCallLabel(this, model.StyleText());
-    connect(style, &ClickLabel::doubleClicked, this, [this, style] {
+    connect(style, &ClickLabel::activated, this, [this, style] {
       if (model_.ChooseStyle()) style->setText(FromCp1252(model_.StyleText()));
     });
     lblArr = {new QLabel(tr("Arrangement called"), this), arrangement};
@@ -38,8 +39,8 @@ SequenceParamsDialog::SequenceParamsDialog(SequenceDetails& model, QWidget* pare
   }
   lstPrg = MakeList(this, nullptr, static_cast<int>(model.Programs().size()));
   FillTrackList(lstPrg, model.Programs());
-  connect(lstPrg, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
-    if (model_.ChooseProgram(lstPrg->row(item))) FillTrackList(lstPrg, model_.Programs());
+  OnLineChosen(lstPrg, [this](int row) {
+    if (model_.ChooseProgram(row)) FillTrackList(lstPrg, model_.Programs());
   });
   links->addWidget(new QLabel(tr("Programs called"), this));
   links->addWidget(lstPrg);
@@ -48,8 +49,13 @@ SequenceParamsDialog::SequenceParamsDialog(SequenceDetails& model, QWidget* pare
   chkChain = new QCheckBox(tr("Chain  to  next  BSeq"), this);
   chkAuto = new QCheckBox(tr("AutoStart"), this);
   txtNxt = new QLineEdit(FromCp1252(model.NextText()), this);
+  txtNxt->setObjectName(QStringLiteral("txtNxt"));
   txtNxt->setToolTip(tr("In automatic chaining mode"));
+  txtNxt->setMaxLength(1);
+  txtNxt->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]?")), txtNxt));
   txtNxt->setMaximumWidth(48);
+  lblNxt = new QLabel(model.HasLinks() ? tr("Next BSeq") : tr("Next Song"), this);
+  lblNxt->setBuddy(txtNxt);
   chkChain->setChecked(model.Chain());
   chkAuto->setChecked(model.AutoStart());
   chkChain->setVisible(model.HasLinks());
@@ -60,11 +66,17 @@ SequenceParamsDialog::SequenceParamsDialog(SequenceDetails& model, QWidget* pare
     EnableChainControls();
   });
   connect(chkAuto, &QCheckBox::clicked, this, [this](bool on) { model_.SetAutoStart(on); });
-  connect(txtNxt, &QLineEdit::textEdited, this, [this](const QString& text) { model_.TypeNext(ToCp1252(text)); });
+  connect(txtNxt, &QLineEdit::textEdited, this, [this](const QString& text) {
+    if (!model_.TypeNext(ToCp1252(text))) txtNxt->setText(FromCp1252(model_.NextText()));
+  });
   auto* chain = new QVBoxLayout(fraChain);
   chain->addWidget(chkChain);
   chain->addWidget(chkAuto);
-  chain->addWidget(txtNxt);
+  auto* next = new QHBoxLayout;
+  next->addWidget(lblNxt);
+  next->addWidget(txtNxt);
+  next->addStretch();
+  chain->addLayout(next);
 
   auto* left = new QVBoxLayout;
   left->addWidget(fraNam);
@@ -80,6 +92,7 @@ SequenceParamsDialog::SequenceParamsDialog(SequenceDetails& model, QWidget* pare
 
 void SequenceParamsDialog::EnableChainControls() {
   chkAuto->setEnabled(model_.ChainControlsEnabled());
+  lblNxt->setEnabled(model_.ChainControlsEnabled());
   txtNxt->setEnabled(model_.ChainControlsEnabled());
 }
 

@@ -26,6 +26,7 @@ class SequenceParamsDialog : public ParamsDialog {
   QListWidget* lstPrg;
   QCheckBox* chkChain;
   QCheckBox* chkAuto;
+  QLabel* lblNxt;
   QLineEdit* txtNxt;
 
  private:

@@ -35,8 +35,8 @@ StyleParamsDialog::StyleParamsDialog(StyleDetails& model, QWidget* parent)
   lblPrg = new QLabel(tr("Programs called"), this);
   lstPrg = MakeList(this, "DoubleClick to Edit", 6);
   FillTrackList(lstPrg, model.Programs());
-  connect(lstPrg, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
-    if (model_.ChooseProgram(lstPrg->row(item))) FillTrackList(lstPrg, model_.Programs());
+  OnLineChosen(lstPrg, [this](int row) {
+    if (model_.ChooseProgram(row)) FillTrackList(lstPrg, model_.Programs());
   });
   lstCalledBy = MakeList(this, "Items that call this Style", 5);
   FillTextList(lstCalledBy, model.CalledBy());

@@ -2,6 +2,7 @@
 
 #include "arrangements/arrangement_calls.h"
 #include "arrangements/arrangement_duplicates.h"
+#include "arrangements/arrangement_references.h"
 #include "sets/workspace.h"
 #include "storage/tables.h"
 #include "storage/text.h"
@@ -85,7 +86,7 @@ void ArrangementDetails::Load() {
   work_ = ws_->Stores(d_).arrangements.records.at(static_cast<std::size_t>(n_));
   const auto& b = work_.bytes;
   caption_ = "Arrangement " + ArrangementLabel(n_) + " in " + ws_->Slot(d_).name;
-  name_ = TrimBlanks(work_.Name());
+  name_ = NameField(work_.Name());
 
   auto list = [&](C c, int stored, int fallback = 0) {
     values_[Index(c)] = ListPosition(stored, static_cast<int>(Entries(c).size()), fallback);
@@ -114,7 +115,7 @@ void ArrangementDetails::Load() {
 }
 
 void ArrangementDetails::TypeName(std::string_view text) {
-  name_ = TypedName(text);
+  name_.Type(text);
   changed_ = true;
 }
 
@@ -152,7 +153,7 @@ bool ArrangementDetails::ChooseProgram(int track) {
 void ArrangementDetails::WriteInto(ArrangementRecord& r) const {
   auto& b = r.bytes;
   auto value = [&](C c) { return values_[Index(c)]; };
-  r.SetName(PadOrCut(name_, kNameWidth));
+  r.SetName(name_.Stored());
   r.SetStyleNumber(static_cast<std::int16_t>(style_));
   b[kStart] = static_cast<std::uint8_t>(value(C::Start));
   b[kTempo] = static_cast<std::uint8_t>(value(C::Tempo) - kTempoOffset);
@@ -176,14 +177,19 @@ void ArrangementDetails::WriteInto(ArrangementRecord& r) const {
 
 bool ArrangementDetails::Apply() {
   if (!changed_) return false;
-  return RunGuarded(*ws_, kArrangement, [&] {
+  bool written = false;
+  const bool ran = RunGuarded(*ws_, kArrangement, [&] {
+    if (!ReleaseBeforeEmptying(*ws_, d_, name_, [&] { return AskRedirectArrangementReferences(*ws_, d_, n_); }))
+      return;
     ArrangementRecord r = work_;
     WriteInto(r);
     ws_->Stores(d_).arrangements.records.at(static_cast<std::size_t>(n_)) = r;
     ws_->MarkModified(d_, kArrangement);
     ws_->view.RefreshKind(d_, kArrangement);
     CheckArrangementDuplicateNames(*ws_, d_);
+    written = true;
   });
+  return ran && written;
 }
 
 }  // namespace tolvane

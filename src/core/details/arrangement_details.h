@@ -47,7 +47,7 @@ class ArrangementDetails {
   static std::vector<std::string> Entries(ArrangementControl control);
 
   const std::string& Caption() const { return caption_; }
-  const std::string& Name() const { return name_; }
+  const std::string& Name() const { return name_.Shown(); }
   const std::string& StyleText() const { return styleText_; }
   const std::vector<TrackLine>& Programs() const { return programs_; }
   const std::vector<std::string>& CalledBy() const { return calledBy_; }
@@ -63,7 +63,9 @@ class ArrangementDetails {
   bool ChooseProgram(int track);
   void Cancel() { changed_ = false; }
   // With the change mark set: writes the dialog's fields into the Arrangement
-  // and runs the duplicate-name check. True when the Set was changed.
+  // and runs the duplicate-name check. A cleared name of an Arrangement that
+  // Backing Sequences call asks the release question first; Cancel there
+  // writes nothing. True when the Arrangement was written.
   bool Apply();
 
  private:
@@ -75,7 +77,8 @@ class ArrangementDetails {
   Workspace* ws_;
   int d_, n_;
   ArrangementRecord work_;
-  std::string caption_, name_, styleText_;
+  NameField name_;
+  std::string caption_, styleText_;
   int style_ = -1;
   std::vector<TrackLine> programs_;
   std::vector<std::string> calledBy_;

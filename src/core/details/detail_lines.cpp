@@ -1,16 +1,42 @@
 #include "details/detail_lines.h"
 
-#include <algorithm>
+#include <utility>
 
+#include "editing/undo_state.h"
 #include "programs/program_numbers.h"
 #include "sets/workspace.h"
 #include "storage/text.h"
 
 namespace tolvane {
 
+bool IsNameCharacter(char c) {
+  const auto b = static_cast<unsigned char>(c);
+  return b >= 0x20 && b != 0x7F && b != 0x81 && b != 0x8D && b != 0x8F && b != 0x90 && b != 0x9D;
+}
+
 std::string TypedName(std::string_view text) {
-  const std::size_t first = std::min(text.find_first_not_of(' '), text.size());
-  return std::string(text.substr(first, kNameWidth));
+  std::string kept;
+  for (char c : text)
+    if (IsNameCharacter(c) && (c != ' ' || !kept.empty()) && kept.size() < kNameWidth) kept.push_back(c);
+  return kept;
+}
+
+NameField::NameField(std::string stored) : stored_(std::move(stored)), shown_(TrimBlanks(stored_)) {}
+
+void NameField::Type(std::string_view text) {
+  shown_ = TypedName(text);
+  typed_ = true;
+}
+
+std::string NameField::Stored() const { return typed_ ? PadOrCut(shown_, kNameWidth) : stored_; }
+
+bool NameField::Empties() const { return typed_ && TrimBlanks(shown_).empty() && !TrimBlanks(stored_).empty(); }
+
+bool ReleaseBeforeEmptying(Workspace& ws, int d, const NameField& name, const std::function<ReleaseAnswer()>& ask) {
+  if (!name.Empties()) return true;
+  const ReleaseAnswer answer = ask();
+  if (answer == ReleaseAnswer::Redirected) SetUndoAvailable(ws, d, false);
+  return answer != ReleaseAnswer::Cancelled;
 }
 
 int ListPosition(int stored, int count, int fallback) { return stored >= 0 && stored < count ? stored : fallback; }

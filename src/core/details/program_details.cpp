@@ -1,7 +1,9 @@
 #include "details/program_details.h"
 
 #include "details/detail_lines.h"
+#include "editing/undo_state.h"
 #include "programs/program_calls.h"
+#include "programs/program_release.h"
 #include "programs/program_duplicates.h"
 #include "programs/program_numbers.h"
 #include "sets/workspace.h"
@@ -20,7 +22,7 @@ std::optional<ProgramDetails> ProgramDetails::Open(Workspace& ws, int d, int p) 
 
 void ProgramDetails::Load() {
   caption_ = "Program " + ProgramLabel(p_) + " in " + ws_->Slot(d_).name;
-  name_ = TrimBlanks(ProgramName(ws_->presets, ws_->Stores(d_).programs, p_));
+  name_ = NameField(ProgramName(ws_->presets, ws_->Stores(d_).programs, p_));
   std::vector<ProgramCaller> callers;
   FindProgramCallers(*ws_, d_, p_, &callers);
   for (const ProgramCaller& c : callers) calledBy_.push_back(c.item + ": " + c.track);
@@ -29,7 +31,7 @@ void ProgramDetails::Load() {
 
 void ProgramDetails::TypeName(std::string_view text) {
   if (IsPreset()) return;
-  name_ = TypedName(text);
+  name_.Type(text);
   changed_ = true;
 }
 
@@ -44,17 +46,27 @@ bool ProgramDetails::CallAnotherProgram() {
 
 bool ProgramDetails::Apply() {
   if (!changed_) return false;
-  return RunGuarded(*ws_, kProgram, [&] {
+  bool written = false;
+  const bool ran = RunGuarded(*ws_, kProgram, [&] {
     // Found before anything changes, so that a failure leaves the Set whole.
-    ProgramRecord* record = user_ >= 0 ? &ws_->Stores(d_).programs.records.at(static_cast<std::size_t>(user_)) : nullptr;
-    if (redirectTo_ >= 0) RedirectProgramCalls(*ws_, d_, p_, redirectTo_);
+    ProgramRecord* record =
+        user_ >= 0 && name_.Typed() ? &ws_->Stores(d_).programs.records.at(static_cast<std::size_t>(user_)) : nullptr;
+    if (redirectTo_ >= 0) {
+      RedirectProgramCalls(*ws_, d_, p_, redirectTo_);
+      SetUndoAvailable(*ws_, d_, false);
+    } else if (record &&
+               !ReleaseBeforeEmptying(*ws_, d_, name_, [&] { return ConfirmProgramRelease(*ws_, d_, user_); })) {
+      return;
+    }
     if (record) {
-      record->SetName(PadOrCut(name_, kNameWidth));
+      record->SetName(name_.Stored());
       ws_->MarkModified(d_, kProgram);
     }
     ws_->view.RefreshKind(d_, kProgram);
     if (record) CheckProgramDuplicateNames(*ws_, d_);
+    written = true;
   });
+  return ran && written;
 }
 
 }  // namespace tolvane

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "details/detail_lines.h"
 #include "programs/program_data.h"
 
 namespace tolvane {
@@ -21,7 +22,7 @@ class ProgramDetails {
   const std::string& Caption() const { return caption_; }
   // A preset Program: its name box is disabled.
   bool IsPreset() const { return user_ < 0; }
-  const std::string& Name() const { return name_; }
+  const std::string& Name() const { return name_.Shown(); }
   // "Arr A11: KBD 1  "; emptied once the callers are to call another Program.
   const std::vector<std::string>& CalledBy() const { return calledBy_; }
   // The Program the callers are to call on "&OK"; -1 for none.
@@ -33,7 +34,10 @@ class ProgramDetails {
   bool CallAnotherProgram();
   void Cancel() { changed_ = false; }
   // With the change mark set: sends the callers to the chosen Program and
-  // writes a user item's name. True when the Set was changed.
+  // writes a user item's typed name. Either way of sending callers elsewhere
+  // (the button, or the release question a cleared name asks) switches Undo
+  // off; Cancel in that question writes nothing. True when the Set was
+  // changed.
   bool Apply();
 
  private:
@@ -42,7 +46,8 @@ class ProgramDetails {
 
   Workspace* ws_;
   int d_, p_, user_ = -1, redirectTo_ = -1;
-  std::string caption_, name_;
+  std::string caption_;
+  NameField name_;
   std::vector<std::string> calledBy_;
   bool changed_ = false;
 };

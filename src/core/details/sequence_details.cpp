@@ -1,7 +1,5 @@
 #include "details/sequence_details.h"
 
-#include <stdexcept>
-
 #include "sets/workspace.h"
 #include "storage/tables.h"
 #include "storage/text.h"
@@ -16,18 +14,10 @@ constexpr std::uint8_t kAutoStartBit = 1, kChainBit = 2;
 
 std::string ShownNext(std::uint8_t stored) { return stored <= 9 ? std::to_string(stored) : "0"; }
 
-// The number the text starts with (after blanks, with an optional sign), 0
-// when it starts with none. A value that is no byte cannot be stored.
-std::uint8_t NextValue(std::string_view text) {
-  std::size_t at = std::min(text.find_first_not_of(' '), text.size());
-  const bool negative = at < text.size() && text[at] == '-';
-  if (at < text.size() && (text[at] == '-' || text[at] == '+')) ++at;
-  long value = 0;
-  for (; at < text.size() && text[at] >= '0' && text[at] <= '9' && value <= 255; ++at) value = value * 10 + (text[at] - '0');
-  if (negative && value != 0) throw std::out_of_range("next item below 0");
-  if (value > 255) throw std::out_of_range("next item above 255");
-  return static_cast<std::uint8_t>(value);
-}
+// What the next box holds: one digit, or nothing for 0.
+bool IsNextText(std::string_view text) { return text.empty() || (text.size() == 1 && text[0] >= '0' && text[0] <= '9'); }
+
+std::uint8_t NextValue(std::string_view text) { return static_cast<std::uint8_t>(text.empty() ? 0 : text[0] - '0'); }
 
 std::uint8_t WithBit(std::uint8_t byte, std::uint8_t bit, bool on) {
   return static_cast<std::uint8_t>(on ? byte | bit : byte & ~bit);
@@ -61,7 +51,7 @@ void SequenceDetails::Load() {
   if (HasLinks()) {
     const BackingSequenceRecord& r = set.backingSequences.records.at(at);
     caption_ = "Backing Sequence ";
-    name_ = TrimBlanks(r.Name());
+    name_ = NameField(r.Name());
     arrangement_ = r.Arrangement();
     style_ = r.Style();
     arrangementText_ = ArrangementLabel(arrangement_) + " " + ArrangementName(set.arrangements, arrangement_);
@@ -74,7 +64,7 @@ void SequenceDetails::Load() {
   } else {
     const SongRecord& r = set.songs.records.at(at);
     caption_ = "Song ";
-    name_ = TrimBlanks(r.Name());
+    name_ = NameField(r.Name());
     next_ = ShownNext(r.bytes[kSongNext]);
     for (int t = 0; t < kSongTracks; ++t) calls.push_back(r.TrackProgram(t));
     programs_ = MakeTrackLines(*ws_, d_, Names(kSongTrackNames), calls);
@@ -84,13 +74,16 @@ void SequenceDetails::Load() {
 }
 
 void SequenceDetails::TypeName(std::string_view text) {
-  name_ = TypedName(text);
+  name_.Type(text);
   changed_ = true;
 }
 
-void SequenceDetails::TypeNext(std::string_view text) {
+bool SequenceDetails::TypeNext(std::string_view text) {
+  if (!IsNextText(text)) return false;
   next_ = std::string(text);
+  nextTyped_ = true;
   changed_ = true;
+  return true;
 }
 
 void SequenceDetails::SetChain(bool on) {
@@ -133,25 +126,25 @@ bool SequenceDetails::ChooseProgram(int track) {
 void SequenceDetails::WriteBackingSequence() const {
   auto& stored = ws_->Stores(d_).backingSequences.records.at(static_cast<std::size_t>(i_));
   BackingSequenceRecord r = stored;
-  r.SetName(PadOrCut(name_, kNameWidth));
+  r.SetName(name_.Stored());
   r.SetArrangement(static_cast<std::int16_t>(arrangement_));
   r.SetStyle(static_cast<std::int16_t>(style_));
   for (int t = 0; t < kBackingSequenceTracks; ++t) r.SetTrackProgram(t, static_cast<std::int16_t>(programs_.at(static_cast<std::size_t>(t)).program));
   r.bytes[kBsqFlags] = WithBit(WithBit(r.bytes[kBsqFlags], kChainBit, chain_), kAutoStartBit, autoStart_);
-  r.bytes[kBsqNext] = NextValue(next_);
+  if (nextTyped_) r.bytes[kBsqNext] = NextValue(next_);
   stored = r;
 }
 
 void SequenceDetails::WriteSong() const {
   auto& stored = ws_->Stores(d_).songs.records.at(static_cast<std::size_t>(i_));
   SongRecord r = stored;
-  r.SetName(PadOrCut(name_, kNameWidth));
+  r.SetName(name_.Stored());
   // A track whose stored code names no Program keeps its bytes unless another was chosen.
   for (int t = 0; t < kSongTracks; ++t) {
     const int program = programs_.at(static_cast<std::size_t>(t)).program;
     if (r.TrackProgram(t) != program) r.SetTrackProgram(t, program);
   }
-  r.bytes[kSongNext] = NextValue(next_);
+  if (nextTyped_) r.bytes[kSongNext] = NextValue(next_);
   stored = r;
 }
 

@@ -26,7 +26,7 @@ class SequenceDetails {
   // chaining boxes; a Song's are hidden.
   bool HasLinks() const { return kind_ == kBackingSequence; }
   const std::string& Caption() const { return caption_; }
-  const std::string& Name() const { return name_; }
+  const std::string& Name() const { return name_.Shown(); }
   const std::string& ArrangementText() const { return arrangementText_; }
   const std::string& StyleText() const { return styleText_; }
   const std::vector<TrackLine>& Programs() const { return programs_; }
@@ -39,7 +39,10 @@ class SequenceDetails {
   bool Changed() const { return changed_; }
 
   void TypeName(std::string_view text);
-  void TypeNext(std::string_view text);
+  // The next box takes one digit (or nothing, which stores 0); anything else
+  // is refused and the box keeps its text. A stored next item outside 0 to 9
+  // shows as "0" and is kept unless the box is typed in.
+  bool TypeNext(std::string_view text);
   void SetChain(bool on);
   void SetAutoStart(bool on);
   // The double clicks: true when another item was chosen.
@@ -47,9 +50,8 @@ class SequenceDetails {
   bool ChooseStyle();
   bool ChooseProgram(int track);
   void Cancel() { changed_ = false; }
-  // With the change mark set: writes the dialog's fields into the item. A
-  // next item that is no byte shows the edit error and leaves the Set as it
-  // was. True when the Set was changed.
+  // With the change mark set: writes the dialog's fields into the item. True
+  // when the Set was changed.
   bool Apply();
 
  private:
@@ -61,9 +63,10 @@ class SequenceDetails {
   Workspace* ws_;
   int d_, i_, kind_;
   int arrangement_ = -1, style_ = -1;
-  std::string caption_, name_, arrangementText_, styleText_, next_;
+  NameField name_;
+  std::string caption_, arrangementText_, styleText_, next_;
   std::vector<TrackLine> programs_;
-  bool chain_ = false, autoStart_ = false, changed_ = false;
+  bool chain_ = false, autoStart_ = false, nextTyped_ = false, changed_ = false;
 };
 
 }  // namespace tolvane

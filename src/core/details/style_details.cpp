@@ -6,6 +6,7 @@
 #include "styles/style_accessors.h"
 #include "styles/style_calls.h"
 #include "styles/style_edits.h"
+#include "styles/style_release.h"
 
 namespace tolvane {
 
@@ -22,9 +23,10 @@ std::optional<StyleDetails> StyleDetails::Open(Workspace& ws, int d, int s) {
 void StyleDetails::Load() {
   const StyleSetData& styles = ws_->Stores(d_).styles;
   caption_ = "Style " + StyleLabel(s_) + " in " + ws_->Slot(d_).name;
-  name_ = TrimBlanks(StyleName(ws_->presets, styles, s_));
+  name_ = NameField(StyleName(ws_->presets, styles, s_));
   if (user_ >= 0) {
     work_ = styles.headers.at(static_cast<std::size_t>(user_));
+    name_ = NameField(work_.Name());
     usedEvents_ = std::to_string(StyleEventCount(styles, user_)) + "  used by this Style";
     freeEvents_ = std::to_string(BlockFreeEvents(styles, user_)) + "  free in this Block";
     std::vector<int> calls;
@@ -39,7 +41,7 @@ void StyleDetails::Load() {
 
 void StyleDetails::TypeName(std::string_view text) {
   if (IsPreset()) return;
-  name_ = TypedName(text);
+  name_.Type(text);
   changed_ = true;
 }
 
@@ -52,9 +54,11 @@ bool StyleDetails::ChooseProgram(int track) {
 
 bool StyleDetails::Apply() {
   if (!changed_ || IsPreset()) return false;
-  return RunGuarded(*ws_, kStyle, [&] {
+  bool written = false;
+  const bool ran = RunGuarded(*ws_, kStyle, [&] {
+    if (!ReleaseBeforeEmptying(*ws_, d_, name_, [&] { return ConfirmStyleRelease(*ws_, d_, user_); })) return;
     StyleHeader h = work_;
-    h.SetName(PadOrCut(name_, kNameWidth));
+    h.SetName(name_.Stored());
     for (int t = 0; t < kStyleTracks; ++t) {
       const int program = programs_.at(static_cast<std::size_t>(t)).program;
       if (h.TrackProgram(t) != program) h.SetTrackProgram(t, static_cast<std::int16_t>(program));
@@ -63,7 +67,9 @@ bool StyleDetails::Apply() {
     ws_->MarkModified(d_, kStyle);
     ws_->view.RefreshKind(d_, kStyle);
     CheckStyleDuplicateNames(*ws_, d_);
+    written = true;
   });
+  return ran && written;
 }
 
 }  // namespace tolvane

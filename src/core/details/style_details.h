@@ -22,7 +22,7 @@ class StyleDetails {
   // A preset Style: the name box is disabled, the events hidden and the
   // "Programs called" list disabled and empty.
   bool IsPreset() const { return user_ < 0; }
-  const std::string& Name() const { return name_; }
+  const std::string& Name() const { return name_.Shown(); }
   const std::string& UsedEvents() const { return usedEvents_; }
   const std::string& FreeEvents() const { return freeEvents_; }
   const std::vector<TrackLine>& Programs() const { return programs_; }
@@ -33,7 +33,9 @@ class StyleDetails {
   bool ChooseProgram(int track);
   void Cancel() { changed_ = false; }
   // With the change mark set on a user Style: writes name and track calls
-  // into its header. True when the Set was changed.
+  // into its header. A cleared name of a called Style asks the release
+  // question first; Cancel there writes nothing. True when the Style was
+  // written.
   bool Apply();
 
  private:
@@ -43,7 +45,8 @@ class StyleDetails {
   Workspace* ws_;
   int d_, s_, user_ = -1;
   StyleHeader work_;
-  std::string caption_, name_, usedEvents_, freeEvents_;
+  NameField name_;
+  std::string caption_, usedEvents_, freeEvents_;
   std::vector<TrackLine> programs_;
   std::vector<std::string> calledBy_;
   bool changed_ = false;
