@@ -14,14 +14,18 @@ namespace {
 
 class DocumentStates : public DemoWindowTest {
  protected:
+  void SetUp() override {
+    DemoWindowTest::SetUp();
+    m = &doc->Menus();
+  }
   void Cut(int tab, int row, int column) {
     ShowTab(tab);
     (tab == kTabArrangements ? doc->grdArr : doc->grdPrg)->setCurrentCell(row, column);
-    m.eCut->trigger();
+    m->eCut->trigger();
   }
-  QString Undo() const { return m.eUndo->text() + (m.eUndo->isEnabled() ? "" : " (off)"); }
+  QString Undo() const { return m->eUndo->text() + (m->eUndo->isEnabled() ? "" : " (off)"); }
   QString Status() { return h.App().Main()->statusBar()->currentMessage(); }
-  DocumentMenus& m = doc->Menus();
+  DocumentMenus* m = nullptr;
 };
 
 TEST_F(DocumentStates, TheCaptionIsMarkedWhileTheSetIsModifiedAndTheStatusSaysWhatWasSaved) {
@@ -29,14 +33,14 @@ TEST_F(DocumentStates, TheCaptionIsMarkedWhileTheSetIsModifiedAndTheStatusSaysWh
   EXPECT_FALSE(doc->SubWindow()->isWindowModified());
   Cut(kTabArrangements, 0, 1);  // A12, called by nobody
   EXPECT_TRUE(doc->SubWindow()->isWindowModified());
-  m.fSave->trigger();
+  m->fSave->trigger();
   EXPECT_FALSE(doc->SubWindow()->isWindowModified());
   EXPECT_EQ(Status(), "Saved DEMO: Arrangements");
-  m.eUndo->trigger();
+  m->eUndo->trigger();
   Cut(kTabPrograms, 2, 0);  // D21, called by nobody
-  m.fSave->trigger();
+  m->fSave->trigger();
   EXPECT_EQ(Status(), "Saved DEMO: Arrangements, Programs");
-  m.fSave->trigger();
+  m->fSave->trigger();
   EXPECT_EQ(Status(), "No changes to save in DEMO");
 }
 
@@ -49,7 +53,7 @@ TEST_F(DocumentStates, UndoIsOfferedOnlyForTheShownKindAndKeepsTheOtherKindsReco
   doc->grdSty->setCurrentCell(0, 2);  // U13
   EXPECT_EQ(Undo(), "Can't Undo (off)");
   ShowTab(kTabArrangements);
-  m.eUndo->trigger();
+  m->eUndo->trigger();
   EXPECT_EQ(Text(doc->grdArr, 0, 1).substr(0, 14), "A12 Rock 8Beat");
   EXPECT_EQ(Undo(), "Can't Undo (off)");
   ShowTab(kTabPrograms);
@@ -61,11 +65,11 @@ TEST_F(DocumentStates, CutPasteAndTheWindowMenuFollowThePlaceTheClipboardAndTheO
   ShowTab(kTabArrangements);
   EXPECT_FALSE(doc->cmdArg->isEnabled());  // it has no action on any tab
   doc->grdArr->setCurrentCell(1, 2);  // A17, empty
-  EXPECT_EQ(std::vector({m.eCut->isEnabled(), m.eCopy->isEnabled(), m.ePaste->isEnabled()}),
+  EXPECT_EQ(std::vector({m->eCut->isEnabled(), m->eCopy->isEnabled(), m->ePaste->isEnabled()}),
             std::vector({false, true, false}));
   doc->grdArr->setCurrentCell(0, 1);
-  m.eCopy->trigger();
-  EXPECT_TRUE(m.ePaste->isEnabled());
+  m->eCopy->trigger();
+  EXPECT_TRUE(m->ePaste->isEnabled());
 
   DocumentWindow* second = OpenDemoAgain(2);
   ASSERT_NE(second, nullptr);
@@ -83,10 +87,10 @@ TEST_F(DocumentStates, CutPasteAndTheWindowMenuFollowThePlaceTheClipboardAndTheO
 TEST_F(DocumentStates, CallersRedirectedByAPasteColourTheirNewItemAtOnce) {
   ShowTab(kTabArrangements);
   doc->grdArr->setCurrentCell(0, 1);
-  m.eCopy->trigger();
+  m->eCopy->trigger();
   doc->grdArr->setCurrentCell(0, 3);  // A14, called by a Backing Sequence
   h.ui.Answer(MsgResult::Yes).Select(2).Answer(MsgResult::Ok);  // its callers go to A13
-  m.ePaste->trigger();
+  m->ePaste->trigger();
   EXPECT_EQ(doc->grdArr->CellColour(0, 2), kCalled);
   EXPECT_EQ(h.ui.unexpected, 0);
 }

@@ -34,7 +34,8 @@ TEST_F(ReportPrinting, AsksForAPrinterUntilOneHoldsAndPrintsEveryLineWithinTheMa
   EXPECT_FALSE(window.PrintReport());  // cancelled: nothing printed, nothing said
   pdf = h.Folder() + "/no such folder/report.pdf";
   EXPECT_FALSE(window.PrintReport());
-  EXPECT_EQ(h.log, (EventLog{"message Error|Error printing Report"}));
+  ASSERT_EQ(h.ui.messages.size(), 1u);
+  EXPECT_EQ(h.ui.messages[0].text, "Error printing Report");
   pdf = h.Folder() + "/report.pdf";  // a failed attempt leaves the printer to choose again
   EXPECT_TRUE(window.PrintReport());
   EXPECT_TRUE(window.PrintReport());  // the printer chosen stays chosen
