@@ -114,12 +114,14 @@ int main(int argc, char** argv) {
     second->SelectTab(kTabArrangements);
     second->grdArr->setCurrentCell(0, 1);
     second->Menus().eCut->trigger();
+    second->Menus().fSave->trigger();
+    second->grdArr->setCurrentCell(0, 2);
+    second->Menus().eCut->trigger();
     second->Menus().window->popup(QPoint(0, 0));
     emit second->Menus().window->aboutToShow();
     Save(second->Menus().window, "menu_window");
     second->Menus().window->hide();
   }
-  doc->Menus().fSave->trigger();
   main->TileWindows();
   Save(main, "main_two_sets_tiled");
   main->CascadeWindows();
