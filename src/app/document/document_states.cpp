@@ -1,9 +1,8 @@
 // What a document window shows of its Set's state: the Edit entries that
 // depend on the current item, the clipboard and the undo records; the
-// caption's modified mark; the grid colours after an edit; what a save wrote.
+// caption's modified mark; what a save wrote.
 
-#include <QCheckBox>
-#include <QComboBox>
+#include <QListWidget>
 #include <QMainWindow>
 #include <QMenu>
 #include <QStatusBar>
@@ -13,7 +12,6 @@
 #include <algorithm>
 #include <vector>
 
-#include "document/bank_grid.h"
 #include "document/document_window.h"
 #include "editing/edit_availability.h"
 #include "editing/kind_edits.h"
