@@ -44,14 +44,14 @@ TEST_F(OpeningAndSaving, SaveAsRenamesTheWindow) {
   const std::string target = h.Folder().toStdString() + "/Copy.xxx";
   h.ui.ChooseFile(target);
   doc->Menus().fSaveAs->trigger();
-  EXPECT_EQ(doc->windowTitle(), "COPY");
+  EXPECT_EQ(doc->windowTitle(), "COPY[*]");
   EXPECT_TRUE(QFileInfo::exists(h.Folder() + "/COPY.STY"));
   EXPECT_EQ(h.ui.unexpected, 0);
 
   h.ui.ChooseFile(target).Answer(MsgResult::Cancel);
   doc->Menus().fSaveAs->trigger();
   EXPECT_EQ(h.ui.messages.back().text, "This Set already exists.\r\nOverwrite it?");
-  EXPECT_EQ(doc->windowTitle(), "COPY");
+  EXPECT_EQ(doc->windowTitle(), "COPY[*]");
 }
 
 }  // namespace

@@ -7,7 +7,7 @@ namespace tolvane::test {
 namespace {
 
 const std::string kScreenWarning =
-    "For a correct display, the screen resolution\r\nshould be at least 800x600 pixels!\r\nContinue anyway?\r\n";
+    "For a correct display, the screen resolution should be at least 800x600 pixels!\r\nContinue anyway?\r\n";
 const std::string kOpenTitle = "Select a Korg-i3 Set";
 
 TEST(StartUp, BelowA800x600ScreenNoEndsBeforeAnythingElse) {
@@ -53,7 +53,7 @@ TEST(StartUp, StartOldWithAnEmptyOldSetShowsTheOpenDialog) {
   EXPECT_EQ(h.log, (EventLog{"about", "file " + kOpenTitle}));
   DocumentWindow* doc = h.App().Documents().Window(1);
   ASSERT_NE(doc, nullptr);
-  EXPECT_EQ(doc->windowTitle(), "DEMO");
+  EXPECT_EQ(doc->windowTitle(), "DEMO[*]");  // the place of the modified mark
   EXPECT_EQ(h.Ws().prefs.pathNam, (h.Folder() + "/DEMO").toStdString());
 }
 

@@ -11,6 +11,8 @@
 #include "istyle/istyle_exports.h"
 #include "istyle/istyle_files.h"
 #include "sets/kind_import.h"
+#include "storage/text.h"
+#include "styles/style_accessors.h"
 
 namespace fs = std::filesystem;
 
@@ -127,17 +129,28 @@ TEST_F(Imports, AFailedExportLeavesTheFileAsItWas) {
   x.styles.data[2].resize(kIStyleMaxStyleData);  // the largest Style an IStyle file holds
   x.styles.sizes[2] = static_cast<std::int32_t>(kStyleHeaderSize + kIStyleMaxStyleData);
   e.ws.Stores(d) = x;
+  x.arrangements.records[0].SetName(" A/B: C  ");
+  e.ws.Stores(d) = x;
   e.ui.ExpectFileDialog(dir + "/MAX.ISF");
   EXPECT_TRUE(ExportStyleToIStyle(e.ws, d, 2));
   const std::string file = dir + "/KEEP.IAF", error = "Error saving Arrangement data.\r\n";
   WriteFileBytes(file, {1, 2, 3});
+  // An existing file is replaced only when the user says so.
+  e.ui.ExpectFileDialog(file).ExpectMessage("Overwrite existing file?", MsgResult::No);
+  EXPECT_FALSE(ExportArrangementToIStyle(e.ws, d, 0));
   fs::create_directories(e.ws.locations.scratchFile + "/x");  // no scratch file can be written
-  e.ui.ExpectFileDialog(file).ExpectMessage(error);
+  e.ui.ExpectFileDialog(file).ExpectMessage("Overwrite existing file?", MsgResult::Yes).ExpectMessage(error);
   EXPECT_FALSE(ExportArrangementToIStyle(e.ws, d, 0));
   fs::permissions(file, fs::perms::owner_write, fs::perm_options::remove);
-  e.ui.ExpectFileDialog(file).ExpectMessage(error + "Destination file is Read-Only!");
+  e.ui.ExpectFileDialog(file)
+      .ExpectMessage("Overwrite existing file?", MsgResult::Yes)
+      .ExpectMessage(error + "Destination file is Read-Only!");
   EXPECT_FALSE(ExportArrangementToIStyle(e.ws, d, 0));
   EXPECT_EQ(ReadFileBytes(file), (Bytes{1, 2, 3}));
+  // Each dialog offers the item's name as a file name, in the last IStyle folder.
+  EXPECT_EQ(e.ui.fileDialogs[0].initialName, TrimBlanks(UserStyleName(x.styles, 2)) + ".ISF");
+  EXPECT_EQ(e.ui.fileDialogs[1].initialName, "A_B_ C.IAF");
+  EXPECT_EQ(e.ui.fileDialogs[1].initialFolder, dir);
 }
 
 }  // namespace

@@ -87,6 +87,8 @@ TEST(ReportHeading, DateAtTheRightEdgeUnlessTheNameIsTooLong) {
   const std::string date = FormatReportDate(when);
   EXPECT_EQ(date, "7-Mar-2025 09:05:00");
   EXPECT_EQ(Line(SetReportHeader("DEMO", date), 3), "DEMO" + std::string(77, ' ') + date);
+  // A name from a UTF-8 path is padded by the characters it shows.
+  EXPECT_EQ(Line(SetReportHeader("CAF\xC3\x89", date), 3), "CAF\xC3\x89" + std::string(77, ' ') + date);
   const std::string name(95, 'N');
   EXPECT_EQ(SetReportHeader(name, date),
             std::string(40, ' ') + "Korg-i3 Set Report\r\n" + kRule + "\r\n\r\n" + name + date + "\r\n" + kRule + "\r\n");

@@ -150,6 +150,10 @@ TEST_F(SaveSetTest, ClosingAsksOnlyForChangedSetsAndKeepsThemWhenTheSaveDoesNotH
 
   t.ui.ExpectMessage("Save the changes in MYSET ?", MsgResult::No);
   EXPECT_TRUE(QueryCloseDocument(t.ws, d));
+  // Two open Sets of one name: the question says which.
+  t.ws.Slot(n).name = "MYSET";
+  t.ui.ExpectMessage("Save the changes in MYSET in " + folder + " ?", MsgResult::No);
+  EXPECT_TRUE(QueryCloseDocument(t.ws, d));
 }
 
 TEST_F(SaveSetTest, UnloadForgetsTheRecordsOfTheClosedSetAndRemembersIt) {

@@ -10,6 +10,7 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPrintDialog>
 #include <QTextBrowser>
 
 #include <cstdio>
@@ -22,6 +23,7 @@
 #include "details/style_details.h"
 #include "smallest_screen.h"
 #include "dialogs/select_item_dialog.h"
+#include "document/bank_grid.h"
 #include "document/document_window.h"
 #include "document/document_windows.h"
 #include "params/arrangement_params_dialog.h"
@@ -105,12 +107,50 @@ int main(int argc, char** argv) {
     menu->hide();
   }
 
-  // Two Sets tiled, then cascaded.
+  // Two Sets tiled, then cascaded; the second one changed, the first just saved.
   h.ui.ChooseFile(h.DemoSet() + ".ARR").Answer(MsgResult::Ok);
   main->OpenSetWithDialog();
+  if (DocumentWindow* second = h.App().Documents().Window(2)) {
+    second->SelectTab(kTabArrangements);
+    second->grdArr->setCurrentCell(0, 1);
+    second->Menus().eCut->trigger();
+    second->Menus().fSave->trigger();
+    second->grdArr->setCurrentCell(0, 2);
+    second->Menus().eCut->trigger();
+    second->Menus().window->popup(QPoint(0, 0));
+    emit second->Menus().window->aboutToShow();
+    Save(second->Menus().window, "menu_window");
+    second->Menus().window->hide();
+  }
+  main->TileWindows();
   Save(main, "main_two_sets_tiled");
   main->CascadeWindows();
   Save(main, "main_two_sets_cascaded");
+
+  // Four Sets on the two small screens: tiled, then cascaded.
+  for (int n = 3; n <= 4; ++n) {
+    h.ui.ChooseFile(h.DemoSet() + ".ARR");
+    for (int i = 1; i < n; ++i) h.ui.Answer(MsgResult::Ok);
+    main->OpenSetWithDialog();
+  }
+  const QRect whole = main->geometry();
+  for (QSize screen : {QSize(800, 600), QSize(1024, 768)}) {
+    main->showNormal();
+    main->setGeometry(QRect(QPoint(0, 0), screen));
+    const QString size = QString::number(screen.width());
+    main->TileWindows();
+    Save(main, "main_four_sets_tiled_" + size);
+    main->CascadeWindows();
+    Save(main, "main_four_sets_cascaded_" + size);
+  }
+  for (int d = 4; d >= 2; --d)
+    if (DocumentWindow* other = h.App().Documents().Window(d)) {
+      h.Ws().Slot(d).modified = {};
+      other->SubWindow()->close();
+    }
+  main->setGeometry(whole);
+  main->showMaximized();
+  main->TileWindows();
 
   AboutDialog about(main);
   SaveShown(about, "dialog_about");
@@ -124,6 +164,9 @@ int main(int argc, char** argv) {
 
   ReportWindow report(h.Ws(), 1, BuildSetReport(h.Ws(), 1, "7-Mar-2025 09:05:00"), main);
   SaveShown(report, "dialog_report");
+  // What "&Print Report" shows before a printer has been chosen.
+  QPrintDialog print(&report.Printer(), main);
+  SaveShown(print, "dialog_print");
   ProgressWindow creating(main);
   creating.Start(QString::fromStdString(kSetReportProgressCaption), 0, 67);
   creating.Advance(30);
@@ -179,7 +222,7 @@ int main(int argc, char** argv) {
       {{MsgIcon::Exclamation, MsgButtons::YesNoCancel, MsgResult::Cancel, "DEMO", "Save the changes in DEMO ?"},
        "dialog_save_changes"},
       {{MsgIcon::Exclamation, MsgButtons::YesNo, MsgResult::Yes, "Warning",
-        "For a correct display, the screen resolution\r\nshould be at least 800x600 pixels!\r\nContinue anyway?\r\n"},
+        "For a correct display, the screen resolution should be at least 800x600 pixels!\r\nContinue anyway?\r\n"},
        "dialog_screen_warning"}};
   for (const auto& [request, name] : messages) SaveShown(*MakeMessageBox(request, main), name);
 

@@ -39,6 +39,7 @@ struct DocumentMenus {
   QAction* wCascade = nullptr;
   QAction* wTile = nullptr;
   QAction* wArrange = nullptr;
+  QList<QAction*> wSets;  // a separator, then one entry per open Set
 
   QMenu* utilities = nullptr;
   QAction* uSetReport = nullptr;

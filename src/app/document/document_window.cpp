@@ -5,9 +5,11 @@
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QListWidget>
+#include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -18,6 +20,7 @@
 #include "editing/kind_edits.h"
 #include "programs/program_numbers.h"
 #include "shell/shell_dialogs.h"
+#include "sets/set_caption.h"
 #include "sets/set_files.h"
 #include "storage/tables.h"
 #include "sets/workspace.h"
@@ -66,16 +69,29 @@ DocumentWindow::DocumentWindow(Workspace& ws, UserInterface& ui, ShellCommands& 
   cmdGbl->setToolTip(QStringLiteral("Edit Arrangement Global Parameters"));
   cmdArg = new QPushButton(QStringLiteral("&Arrangement Global"), this);
   cmdArg->setToolTip(QStringLiteral("Edit Arrangement Global Parameters"));
+  // It has no action of its own: "&Global" opens the dialog.
+  cmdArg->setEnabled(false);
   auto* buttons = new QHBoxLayout;
   buttons->addWidget(cmdGbl);
   buttons->addWidget(cmdArg);
   buttons->addStretch();
 
-  auto* layout = new QVBoxLayout(this);
+  body_ = new QWidget;
+  auto* bodyLayout = new QVBoxLayout(body_);
   // Tight at the sides: at 800 pixels a screen just holds a 4-column grid.
-  layout->setContentsMargins(0, 4, 0, 4);
-  layout->addWidget(tabMode, 1);
-  layout->addLayout(buttons);
+  bodyLayout->setContentsMargins(0, 4, 0, 4);
+  bodyLayout->addWidget(tabMode, 1);
+  bodyLayout->addLayout(buttons);
+  // A window smaller than its controls (four Sets tiled on a small screen)
+  // scrolls them; the grid scrolls first, down to a few rows.
+  auto* scroller = new QScrollArea(this);
+  scroller->setObjectName(QStringLiteral("scrDoc"));
+  scroller->setFrameShape(QFrame::NoFrame);
+  scroller->setWidgetResizable(true);
+  scroller->setWidget(body_);
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(scroller);
 
   connect(tabMode, &QTabWidget::currentChanged, this, &DocumentWindow::TabChanged);
   connect(cboArrBnk, &QComboBox::currentIndexChanged, this, &DocumentWindow::ArrangementBankClicked);
@@ -89,10 +105,12 @@ DocumentWindow::DocumentWindow(Workspace& ws, UserInterface& ui, ShellCommands& 
       if (Alive()) emit editCommand(d_, EditCommand::Details);
     });
   ConnectItemDrags();
-  for (SequenceList* list : {lstBsq, lstSng})
+  for (SequenceList* list : {lstBsq, lstSng}) {
     connect(list, &QListWidget::itemDoubleClicked, this, [this] {
       if (Alive()) emit editCommand(d_, EditCommand::Details);
     });
+    connect(list, &QListWidget::currentRowChanged, this, &DocumentWindow::FollowItemContents);
+  }
   connect(cmdGbl, &QPushButton::clicked, this, [this] {
     if (Alive()) emit globalRequested(d_);
   });
@@ -110,12 +128,8 @@ void DocumentWindow::ConnectMenus() {
     else
       close();
   });
-  connect(menus_.fSave, &QAction::triggered, this, [this] {
-    if (Alive()) SaveSetCommand(ws_, d_);
-  });
-  connect(menus_.fSaveAs, &QAction::triggered, this, [this] {
-    if (Alive()) SaveSetAsCommand(ws_, d_);
-  });
+  connect(menus_.fSave, &QAction::triggered, this, [this] { SaveAndTell(false); });
+  connect(menus_.fSaveAs, &QAction::triggered, this, [this] { SaveAndTell(true); });
   connect(menus_.fExit, &QAction::triggered, this, [this] { shell_.ExitProgram(); });
 
   for (EditCommand c : kEditCommands)
@@ -143,6 +157,26 @@ void DocumentWindow::ConnectMenus() {
 void DocumentWindow::SyncWindowChecks() {
   menus_.wCascade->setChecked(ws_.prefs.wArrangeMode == 0);
   menus_.wTile->setChecked(ws_.prefs.wArrangeMode == 1);
+  // Below the arrangements, the open Sets, as desktop programs list their windows.
+  for (QAction* entry : menus_.wSets) delete entry;
+  menus_.wSets.clear();
+  QMdiSubWindow* own = SubWindow();
+  QMdiArea* area = own ? own->mdiArea() : nullptr;
+  if (!area) return;
+  menus_.wSets << menus_.window->addSeparator();
+  int place = 0;
+  for (QMdiSubWindow* sub : area->subWindowList(QMdiArea::CreationOrder)) {
+    auto* doc = qobject_cast<DocumentWindow*>(sub->widget());
+    if (!doc || !doc->Alive()) continue;
+    ++place;
+    QString name = FromMessageText(SetNameInMessages(ws_, doc->Document()));
+    name.replace(QLatin1Char('&'), QStringLiteral("&&"));
+    QAction* entry = menus_.window->addAction(place < 10 ? QStringLiteral("&%1 %2").arg(place).arg(name) : name);
+    entry->setCheckable(true);
+    entry->setChecked(sub == own);
+    connect(entry, &QAction::triggered, sub, [area, sub] { area->setActiveSubWindow(sub); });
+    menus_.wSets << entry;
+  }
 }
 
 void DocumentWindow::Setup(int d) {
@@ -155,9 +189,11 @@ void DocumentWindow::Setup(int d) {
   FillBankList(cboPrgBnk, kProgram);
   ws_.Slot(d).gridTags = {0, 48, 320};
   SyncWindowChecks();
+  undoKinds_ = {};
   SetCaption(ws_.Slot(d).name);
   d_ = d;
-  SetUndoAvailable(ws_.Slot(d).undoAvailable);
+  FollowModified();
+  SetUndoEntry(menus_, false);
   const int tab = ws_.prefs.modeId;
   // A stored tab that does not exist shows the first one.
   SelectTab(tab >= 0 && tab < tabMode->count() ? tab : kTabArrangements);
@@ -170,11 +206,18 @@ void DocumentWindow::SelectTab(int tab) {
     tabMode->setCurrentIndex(tab);
 }
 
-void DocumentWindow::SetCaption(const std::string& caption) { setWindowTitle(FromMessageText(caption)); }
+void DocumentWindow::SetCaption(const std::string& caption) {
+  // The desktop's modified mark stands in the title; the caption itself stays the Set's.
+  setWindowTitle(FromMessageText(caption) + QStringLiteral("[*]"));
+  FollowModified();
+}
 
 void DocumentWindow::SetUndoAvailable(bool available) {
+  // Every edit acts on the kind of the tab shown: its own entry is switched.
+  const int tab = tabMode->currentIndex();
+  if (tab >= 0 && tab < static_cast<int>(undoKinds_.size())) undoKinds_[static_cast<std::size_t>(tab)] = available;
   if (ws_.IsDocument(d_)) ws_.Slot(d_).undoAvailable = available;
-  SetUndoEntry(menus_, available);
+  SetUndoEntry(menus_, UndoOffered());
 }
 
 void DocumentWindow::RefreshKind(int kind) {
@@ -184,6 +227,11 @@ void DocumentWindow::RefreshKind(int kind) {
 }
 
 bool DocumentWindow::Alive() const { return d_ != 0 && ws_.InUse(d_); }
+
+QSize DocumentWindow::sizeHint() const {
+  const QMargins m = contentsMargins();
+  return body_->sizeHint() + QSize(m.left() + m.right(), m.top() + m.bottom());
+}
 
 QMdiSubWindow* DocumentWindow::SubWindow() const { return qobject_cast<QMdiSubWindow*>(parentWidget()); }
 
@@ -206,7 +254,7 @@ void DocumentWindow::TabChanged(int tab) {
   menus_.edit->menuAction()->setEnabled(false);
   menus_.uSubsetReport->setEnabled(true);
   ws_.prefs.modeId = static_cast<std::int16_t>(tab);
-  cmdArg->setEnabled(tab != kTabArrangements);
+  SetUndoEntry(menus_, UndoOffered());
   const auto& tags = ws_.Slot(d_).gridTags;
   switch (tab) {
     case kTabArrangements: {
@@ -267,13 +315,13 @@ void DocumentWindow::EditMenuForItem() {
   const int tab = tabMode->currentIndex();
   const bool twin = (tab == kTabArrangements && chkTwin[0]->isChecked()) ||
                     (tab == kTabPrograms && chkTwin[2]->isChecked());
-  tolvane::EditMenuForItem(menus_, twin, Alive() && ws_.Slot(d_).undoAvailable,
+  tolvane::EditMenuForItem(menus_, twin, UndoOffered(),
                            tab == kTabArrangements || tab == kTabPrograms, CurrentItemHolds());
   FollowItemContents();
 }
 
 void DocumentWindow::EditMenuForStyle() {
-  tolvane::EditMenuForStyle(menus_, Alive() && ws_.Slot(d_).undoAvailable, CurrentItemHolds());
+  tolvane::EditMenuForStyle(menus_, UndoOffered(), CurrentItemHolds());
   FollowItemContents();
 }
 
@@ -284,17 +332,6 @@ bool DocumentWindow::CurrentItemHolds() const {
   const KindEdits* edits = EditsOfKind(tab);
   const int u = edits ? edits->UserIndex(ws_.Slot(d_).gridTags[static_cast<std::size_t>(tab)]) : -1;
   return u >= 0 && edits->IsNamed(ws_, d_, u);
-}
-
-void DocumentWindow::FollowItemContents() {
-  if (!Alive() || !menus_.edit->menuAction()->isEnabled()) return;
-  const int tab = tabMode->currentIndex();
-  // On an editable cell: an empty Arrangement or user Style has neither
-  // parameters to show nor anything to export.
-  if (tab > kTabPrograms || !menus_.eCut->isEnabled()) return;
-  const bool holds = CurrentItemHolds();
-  menus_.eExportIStyle->setEnabled(holds);
-  if (tab != kTabPrograms) menus_.eDetails->setEnabled(holds);
 }
 
 void DocumentWindow::EditMenuDetailsOnly() { tolvane::EditMenuDetailsOnly(menus_); }

@@ -86,9 +86,25 @@ class DocumentWindow : public QWidget {
   void EditMenuDetailsOnly();
   // Whether the current cell of the shown grid holds an item (one to export).
   bool CurrentItemHolds() const;
-  // The entries that depend on what the current item holds (Details and the
-  // export), after a selection or an edit.
+  // The entries that depend on what the current item holds (Cut, Details and
+  // the export), on the clipboard (Paste) and on the shown kind's undo record
+  // (Undo), after a selection or an edit.
   void FollowItemContents();
+  // Whether the current cell or line holds an item (one to cut).
+  bool CurrentPlaceHolds() const;
+  // Undo is offered where the shown kind's last edit in this window can
+  // still be taken back.
+  bool UndoOffered() const;
+  // The caption's modified mark follows the Set's modified kinds.
+  void FollowModified();
+  // Redraws every cell of the grid on show, texts and colours, without a
+  // refill: after an edit that may have moved calls between items.
+  void RecolourShownGrid();
+  // File > Save and Save As, then the status bar says which files were written.
+  void SaveAndTell(bool asNew);
+
+  // What the controls ask for, although the window may scroll them.
+  QSize sizeHint() const override;
 
   DocumentMenus& Menus() { return menus_; }
   QMdiSubWindow* SubWindow() const;
@@ -127,6 +143,8 @@ class DocumentWindow : public QWidget {
   void globalRequested(int d);
   // The Set's slot has been released.
   void closed(int d);
+  // A drop has been carried out on this window.
+  void dropped(int d);
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -164,6 +182,10 @@ class DocumentWindow : public QWidget {
   int d_ = 0;
   DocumentMenus menus_;
   QPointer<ProgressWindow> programProgress_;
+  QWidget* body_ = nullptr;  // everything the window shows, inside its scroll area
+  QSize sizeGiven_;          // the window's size as a fill last set it
+  // Per kind: whether the window's last edit of that kind may be undone.
+  std::array<bool, 5> undoKinds_{};
 };
 
 }  // namespace tolvane

@@ -49,11 +49,26 @@ void DocumentWindows::OpenDocumentWindow(int d) {
   area_->setActiveSubWindow(sub);
   ConnectEditCommands(doc, *ws_);
   ConnectReportCommands(doc, *ws_);
+  // After the command's own handler: an edit may change what every window
+  // offers (the records are shared) and the colours of calls in its Set.
+  QObject::connect(doc, &DocumentWindow::editCommand, doc, [this] { FollowEdits(); });
+  QObject::connect(doc, &DocumentWindow::globalRequested, doc, [this] { FollowEdits(); });
+  QObject::connect(doc, &DocumentWindow::dropped, doc, [this] { FollowEdits(); });
+  // A closed Set empties the records that named it.
+  QObject::connect(doc, &DocumentWindow::closed, doc, [this] { FollowEdits(); });
   doc->Setup(d);
   if (ws_->prefs.wArrangeMode == 0)
     CascadeDocuments(*area_);
   else if (ws_->prefs.wArrangeMode == 1)
     TileDocumentsHorizontally(*area_);
+}
+
+void DocumentWindows::FollowEdits() {
+  for (DocumentWindow* w : All()) {
+    w->RecolourShownGrid();
+    w->FollowItemContents();
+    w->FollowModified();
+  }
 }
 
 void DocumentWindows::SetCaption(int d, const std::string& caption) {

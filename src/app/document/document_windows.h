@@ -23,6 +23,9 @@ class DocumentWindows : public DocumentView {
 
   DocumentWindow* Window(int d) const;
   QList<DocumentWindow*> All() const;
+  // After an edit, a drop or a dialog: each window's Edit entries, modified
+  // mark and grid colours follow the Sets and the shared edit records.
+  void FollowEdits();
 
   void OpenDocumentWindow(int d) override;
   void SetCaption(int d, const std::string& caption) override;

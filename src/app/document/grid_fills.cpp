@@ -197,7 +197,8 @@ void DocumentWindow::ApplyWindowSize(QSize inside) {
     layout()->activate();
   }
   // The twips layout is the wish; the controls' own needs are the floor.
-  inside = inside.expandedTo(minimumSizeHint());
+  body_->updateGeometry();
+  inside = inside.expandedTo(body_->minimumSizeHint());
   QMdiSubWindow* sub = SubWindow();
   if (!sub) {
     resize(inside);
@@ -205,10 +206,13 @@ void DocumentWindow::ApplyWindowSize(QSize inside) {
   }
   const QMargins margins = sub->contentsMargins();
   const QSize frame(margins.left() + margins.right(), margins.top() + margins.bottom());
-  // Neither the user nor the window arrangement may squeeze the controls together.
   sub->setMinimumSize(minimumSizeHint() + frame);
   if (sub->isMaximized() || sub->isMinimized()) return;
+  // A window that the user, Tile or Cascade has sized keeps its size: its
+  // grid scrolls instead.
+  if (sub->property(kArrangedProperty).toBool() || (sizeGiven_.isValid() && sub->size() != sizeGiven_)) return;
   sub->resize(RoomFor(*sub, inside + frame));
+  sizeGiven_ = sub->size();
 }
 
 void DocumentWindow::ShowInGrid(int kind, int number, int bankOfNumber, const CellPosition& cell, QComboBox* banks,
@@ -246,6 +250,35 @@ void DocumentWindow::ShowProgramInDocument(int number) {
   ShowInGrid(kProgram, number, SplitProgramNumber(number).first,
              CellOfProgram(cboPrgBnk->currentIndex(), grdPrg->rowCount(), number), cboPrgBnk, grdPrg,
              UserIndexOfProgram(number) >= 0, &DocumentWindow::EditMenuForItem);
+}
+
+void DocumentWindow::RecolourShownGrid() {
+  if (!Alive()) return;
+  const QPalette& p = palette();
+  switch (tabMode->currentIndex()) {
+    case kTabArrangements: {
+      const int bank = std::max(0, cboArrBnk->currentIndex());
+      FillCells(
+          grdArr, grdArr->rowCount(), p, [&](int r, int c) { return ArrangementAtCell(bank, r, c); },
+          [&](int n) { return ArrangementCell(ws_, d_, n); }, [] {});
+      break;
+    }
+    case kTabStyles: {
+      const int bank = std::max(0, cboStyBnk->currentIndex());
+      FillCells(
+          grdSty, grdSty->rowCount(), p, [&](int r, int c) { return StyleAtCell(bank, r, c); },
+          [&](int n) { return StyleCell(ws_, d_, n); }, [] {});
+      break;
+    }
+    case kTabPrograms: {
+      const int bank = std::max(0, cboPrgBnk->currentIndex());
+      FillCells(
+          grdPrg, grdPrg->rowCount(), p, [&](int r, int c) { return ProgramAtCell(bank, r, c); },
+          [&](int n) { return ProgramCell(ws_, d_, n); }, [] {});
+      break;
+    }
+    default: break;
+  }
 }
 
 void DocumentWindow::CellChosen(int kind, int number, bool editable, void (DocumentWindow::*editMenu)()) {

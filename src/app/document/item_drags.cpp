@@ -70,6 +70,7 @@ void DocumentWindow::StartItemDrag(int kind, int item, QWidget* from) {
 void DocumentWindow::DropOn(int kind, int targetItem, int sourceDocument, int sourceItem) {
   if (!Alive()) return;
   DropItem(ws_, DragSource{sourceDocument, kind, sourceItem}, d_, kind, targetItem);
+  emit dropped(d_);
 }
 
 }  // namespace tolvane

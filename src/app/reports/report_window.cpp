@@ -26,17 +26,42 @@ QPushButton* Button(const QString& caption, const char* name, QWidget* parent) {
   return button;
 }
 
+// The report joins the instrument's names (Windows-1252) and the Set's name,
+// taken from its path (UTF-8): each is decoded as the rest of the editor
+// decodes it.
+QString DecodedReport(const std::string& text, const std::string& setName) {
+  if (setName.empty()) return FromCp1252(text);
+  const QString name = FromMessageText(setName);
+  QString out;
+  std::size_t from = 0;
+  for (std::size_t at = text.find(setName); at != std::string::npos; at = text.find(setName, from)) {
+    out += FromCp1252(std::string_view(text).substr(from, at - from)) + name;
+    from = at + setName.size();
+  }
+  return out + FromCp1252(std::string_view(text).substr(from));
+}
+
 // The box shows lines; the core ends them in CR LF.
-QString ShownText(const std::string& text) {
-  QString shown = FromMessageText(text);
+QString ShownText(const QString& text) {
+  QString shown = text;
   shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
   return shown;
+}
+
+bool RunPrintDialog(QPrinter& printer, QWidget* parent) {
+  QPrintDialog dialog(&printer, parent);
+  return dialog.exec() == QDialog::Accepted;
 }
 
 }  // namespace
 
 ReportWindow::ReportWindow(Workspace& ws, int d, std::string text, QWidget* parent)
-    : QDialog(parent), ws_(ws), d_(d), text_(std::move(text)) {
+    : QDialog(parent),
+      ws_(ws),
+      d_(d),
+      text_(std::move(text)),
+      printer_(MakeReportPrinter()),
+      choosePrinter_(RunPrintDialog) {
   setObjectName(QStringLiteral("FReport"));
   setModal(true);
   setWindowTitle(FromMessageText(ReportCaption(ws.Slot(d).name)));
@@ -47,7 +72,7 @@ ReportWindow::ReportWindow(Workspace& ws, int d, std::string text, QWidget* pare
   txtRep->setReadOnly(true);
   txtRep->setLineWrapMode(QPlainTextEdit::NoWrap);
   txtRep->setFont(FixedPitchFont());
-  txtRep->setPlainText(ShownText(text_));
+  txtRep->setPlainText(ShownText(DecodedReport(text_, ws.Slot(d).name)));
   // Wide enough for the 100 columns of the report and a few more.
   const QFontMetrics metrics(txtRep->font());
   txtRep->setMinimumSize(metrics.horizontalAdvance(QString(104, QLatin1Char('M'))), metrics.lineSpacing() * 30);
@@ -71,19 +96,30 @@ ReportWindow::ReportWindow(Workspace& ws, int d, std::string text, QWidget* pare
 }
 
 bool ReportWindow::PrintReport() {
-  BusyPointer busy(ws_.ui);
-  if (PrintPlainText(printer_, FromMessageText(text_), txtRep->font())) return true;
+  if (!printerChosen_ && !choosePrinter_(*printer_, this)) return false;
+  printerChosen_ = true;
+  bool printed = false;
+  {
+    BusyPointer busy(ws_.ui);
+    printed = PrintPlainText(*printer_, DecodedReport(text_, ws_.Slot(d_).name), txtRep->font());
+  }
+  if (printed) return true;
+  // A printer whose job failed refuses every later change ("Cannot be
+  // changed while printer is active"): a new one keeps the choices, and the
+  // next attempt lets the user choose again.
+  printer_ = FreshPrinterLike(*printer_);
+  printerChosen_ = false;
   ws_.ui.ShowMessage({MsgIcon::Critical, MsgButtons::Ok, MsgResult::Ok, "Error", "Error printing Report"});
   return false;
 }
 
 void ReportWindow::SetUpPrinter() {
-  QPrintDialog dialog(&printer_, this);
+  QPrintDialog dialog(printer_.get(), this);
   dialog.setWindowTitle(QStringLiteral("Printer Setup"));
   // The dialog only chooses the printer and its paper; printing is the other button's.
   if (auto* box = dialog.findChild<QDialogButtonBox*>())
     if (QPushButton* ok = box->button(QDialogButtonBox::Ok)) ok->setText(QStringLiteral("&OK"));
-  dialog.exec();
+  if (dialog.exec() == QDialog::Accepted) printerChosen_ = true;
 }
 
 void ReportWindow::SaveReport() { SaveReportFile(ws_, d_, text_); }

@@ -5,6 +5,8 @@
 #include <QDialog>
 #include <QPrinter>
 
+#include <functional>
+#include <memory>
 #include <string>
 
 class QPlainTextEdit;
@@ -21,11 +23,18 @@ class ReportWindow : public QDialog {
   // The report text of Set d as the core built it (CR LF line ends).
   ReportWindow(Workspace& ws, int d, std::string text, QWidget* parent = nullptr);
 
-  const std::string& Text() const { return text_; }
-  QPrinter& Printer() { return printer_; }
+  // Asks which printer (or file) prints and how; false when cancelled.
+  using PrinterChooser = std::function<bool(QPrinter&, QWidget*)>;
 
-  // "&Print Report": true when the text went to the printer; otherwise the
-  // error message has been shown.
+  const std::string& Text() const { return text_; }
+  QPrinter& Printer() { return *printer_; }
+  // The system's print dialog unless told otherwise.
+  void SetPrinterChooser(PrinterChooser chooser) { choosePrinter_ = std::move(chooser); }
+
+  // "&Print Report": until a printer has been chosen (here or in the set-up)
+  // the print dialog asks first. True when the text went to the printer;
+  // false when the dialog was cancelled or the error message has been shown,
+  // after which the next attempt asks again.
   bool PrintReport();
   // "Printer Set&up...".
   void SetUpPrinter();
@@ -42,7 +51,9 @@ class ReportWindow : public QDialog {
   Workspace& ws_;
   int d_;
   std::string text_;
-  QPrinter printer_{QPrinter::HighResolution};
+  std::unique_ptr<QPrinter> printer_;
+  bool printerChosen_ = false;
+  PrinterChooser choosePrinter_;
 };
 
 // "Display Set &Report": builds the report of Set d under the progress

@@ -39,8 +39,8 @@ SettingsStore& SettingsOf(const ShellEnvironment& env, std::unique_ptr<SettingsS
 bool ScreenCheck(UserInterface& ui, QSize screen) {
   if (screen.width() >= 800 && screen.height() >= 600) return true;
   const MsgResult answer = ui.ShowMessage({MsgIcon::Exclamation, MsgButtons::YesNo, MsgResult::Yes, "Warning",
-                                           "For a correct display, the screen resolution\r\n"
-                                           "should be at least 800x600 pixels!\r\n"
+                                           "For a correct display, the screen resolution should be at "
+                                           "least 800x600 pixels!\r\n"
                                            "Continue anyway?\r\n"});
   return answer == MsgResult::Yes;
 }

@@ -6,6 +6,7 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QStatusBar>
 
 #include "document/document_window.h"
 #include "document/document_windows.h"
@@ -35,6 +36,9 @@ MainWindow::MainWindow(Workspace& ws, DocumentWindows& documents, ShellDialogs& 
   mdiArea_->setBackground(QColor(128, 128, 128));
   mdiArea_->setFrameShape(QFrame::NoFrame);
   setCentralWidget(mdiArea_);
+  // There from the start, so that the first message does not shrink the area
+  // under windows already arranged in it.
+  statusBar()->setObjectName(QStringLiteral("staMain"));
 
   mnuFile = new QMenu(QStringLiteral("&File"), this);
   mnuFile->setObjectName(QStringLiteral("mnuFile"));

@@ -53,10 +53,11 @@ void CascadeDocuments(QMdiArea& area) {
     if (w->isMaximized()) w->showNormal();
     // Each window as large as its contents ask, within the area; it steps
     // right and down only as far as it still fits.
-    const QSize size = w->sizeHint().boundedTo(room).expandedTo(w->minimumSize());
+    const QSize size = w->sizeHint().boundedTo(room);
     const QPoint at(std::min(i * step, std::max(0, room.width() - size.width())),
                     std::min(i * step, std::max(0, room.height() - size.height())));
-    w->setGeometry(QRect(at, size.boundedTo(AreaFrom(area, at)).expandedTo(w->minimumSize())));
+    w->setProperty(kArrangedProperty, true);
+    w->setGeometry(QRect(at, size.boundedTo(AreaFrom(area, at))));
     w->raise();
     ++i;
   }
@@ -66,14 +67,15 @@ void TileDocumentsHorizontally(QMdiArea& area) {
   const auto windows = Windows(area, false);
   if (windows.isEmpty()) return;
   const QRect room = area.viewport()->rect();
-  const int share = room.height() / static_cast<int>(windows.size());
+  const int count = static_cast<int>(windows.size());
   int y = 0;
-  for (QMdiSubWindow* w : windows) {
+  for (int i = 0; i < count; ++i) {
+    QMdiSubWindow* w = windows[i];
     if (w->isMaximized()) w->showNormal();
-    // A window never gets less than its controls need; the area scrolls instead.
-    const QSize least = w->minimumSize().expandedTo(w->minimumSizeHint());
-    const int height = std::max(share, least.height());
-    w->setGeometry(0, y, std::max(room.width(), least.width()), height);
+    // The last window takes what the division leaves over.
+    const int height = i + 1 == count ? room.height() - y : room.height() / count;
+    w->setProperty(kArrangedProperty, true);
+    w->setGeometry(0, y, room.width(), height);
     y += height;
   }
 }

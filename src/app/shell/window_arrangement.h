@@ -9,11 +9,15 @@ class QMdiSubWindow;
 
 namespace tolvane {
 
+// Set on a document's frame once Cascade or Tile has placed it: its size is
+// no longer the contents' to choose.
+inline constexpr char kArrangedProperty[] = "tolvaneArranged";
+
 // Each window as large as its contents ask within the area, stepping down
 // and right by one title bar as far as it stays inside the area.
 void CascadeDocuments(QMdiArea& area);
 // The windows one above the other, each as wide as the area, sharing its
-// height without overlapping (the area scrolls when their controls need more).
+// height without overlapping; a window scrolls what does not fit.
 void TileDocumentsHorizontally(QMdiArea& area);
 // Minimised windows in rows along the bottom of the area.
 void ArrangeDocumentIcons(QMdiArea& area);

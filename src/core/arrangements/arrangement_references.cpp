@@ -1,4 +1,5 @@
 #include "arrangements/arrangement_references.h"
+#include "sets/set_caption.h"
 
 #include "arrangements/arrangement_calls.h"
 #include "programs/program_numbers.h"
@@ -45,7 +46,7 @@ bool ResolveArrangementCalls(Workspace& ws, int source, int destination, Arrange
   const SetStores& to = ws.Stores(destination);
   ArrangementRecord copy = record;
   const std::string arrangementName = TrimBlanks(copy.Name());
-  const std::string caption = ws.Slot(destination).name;
+  const std::string caption = SetNameInMessages(ws, destination);
 
   if (const int style = UserIndexOfStyle(copy.StyleNumber()); style >= 0) {
     const std::string styleName = UserStyleName(from.styles, style);

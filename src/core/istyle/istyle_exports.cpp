@@ -1,5 +1,9 @@
 #include "istyle/istyle_exports.h"
 
+#include <filesystem>
+#include <string_view>
+#include <system_error>
+
 #include "arrangements/arrangement_clip.h"
 #include "istyle/istyle_files.h"
 #include "programs/program_clip.h"
@@ -17,13 +21,25 @@ bool EndsWithIgnoringCase(const std::string& path, const std::string& end) {
   return path.size() >= end.size() && EqualsIgnoreAsciiCase(path.substr(path.size() - end.size()), end);
 }
 
-// Asks where the file of kind istyleKind goes and writes it there.
-bool SaveIStyleFile(Workspace& ws, int istyleKind, int itemKind, const Bytes& bytes) {
+// The item's name as a file name: blanks trimmed, characters no file name
+// may hold replaced; the kind's name for an item without one.
+std::string FileNameOf(const std::string& itemName, int itemKind) {
+  std::string name = TrimBlanks(itemName);
+  constexpr std::string_view kRefused = "/\\:*?\"<>|";
+  for (char& c : name)
+    if (static_cast<unsigned char>(c) < 32 || kRefused.find(c) != std::string_view::npos) c = '_';
+  return name.empty() ? KindName(itemKind) : name;
+}
+
+// Asks where the file of kind istyleKind goes, offering the item's name, and
+// writes it there; an existing file is replaced only when the user says so.
+bool SaveIStyleFile(Workspace& ws, int istyleKind, int itemKind, const std::string& itemName, const Bytes& bytes) {
   const std::string extension = KindExtension(istyleKind);
   FileDialogRequest dialog;
   dialog.save = true;
   dialog.title = "Save one " + KindName(itemKind) + " to " + extension + " file...";
-  dialog.initialFolder = ws.prefs.pathNam;
+  dialog.initialFolder = ws.istyleFolder.empty() ? ws.prefs.pathNam : ws.istyleFolder;
+  dialog.initialName = FileNameOf(itemName, itemKind) + extension;
   dialog.filters = {{extension.substr(1), "*" + extension}};
   dialog.defaultExtension = extension.substr(1);
   const FileDialogResult chosen = ws.ui.ChooseFile(dialog);
@@ -35,6 +51,12 @@ bool SaveIStyleFile(Workspace& ws, int istyleKind, int itemKind, const Bytes& by
   // Import finds the file by its extension, whatever the case of its name.
   const std::string destination =
       EndsWithIgnoringCase(chosen.path, extension) ? chosen.path : chosen.path + extension;
+  ws.istyleFolder = FolderOf(destination);
+  std::error_code ec;
+  if (std::filesystem::exists(destination, ec) &&
+      ws.ui.ShowMessage({MsgIcon::Question, MsgButtons::YesNo, MsgResult::No, "", "Overwrite existing file?"}) !=
+          MsgResult::Yes)
+    return false;
   return WriteThroughScratch(ws, destination, bytes, itemKind);
 }
 
@@ -44,7 +66,7 @@ bool ExportArrangementToIStyle(Workspace& ws, int d, int n) {
   if (!ws.InUse(d) || CheckArrangementNumber(n) < 0 || IsArrangementEmpty(ws.Stores(d).arrangements, n))
     return false;
   const ArrangementRecord& record = ws.Stores(d).arrangements.records[static_cast<std::size_t>(n)];
-  return SaveIStyleFile(ws, kIStyleArrangement, kArrangement, EncodeIStyleArrangement(record));
+  return SaveIStyleFile(ws, kIStyleArrangement, kArrangement, record.Name(), EncodeIStyleArrangement(record));
 }
 
 bool ExportStyleToIStyle(Workspace& ws, int d, int u) {
@@ -57,7 +79,7 @@ bool ExportStyleToIStyle(Workspace& ws, int d, int u) {
     ShowSaveError(ws, kStyle, "");
     return false;
   }
-  return SaveIStyleFile(ws, kIStyleStyle, kStyle, EncodeIStyleStyle(clip));
+  return SaveIStyleFile(ws, kIStyleStyle, kStyle, UserStyleName(styles, u), EncodeIStyleStyle(clip));
 }
 
 bool ExportProgramToIStyle(Workspace& ws, int d, int u) {
@@ -65,8 +87,9 @@ bool ExportProgramToIStyle(Workspace& ws, int d, int u) {
   ProgramClip clip;
   CopyProgramToClip(clip, ws, d, u);
   if (u >= kUserProgramCount)
-    return SaveIStyleFile(ws, kIStyleDrumKit, kProgram, EncodeIStyleDrumKit(clip.record, clip.drumKit));
-  return SaveIStyleFile(ws, kIStyleProgram, kProgram, EncodeIStyleProgram(clip.record));
+    return SaveIStyleFile(ws, kIStyleDrumKit, kProgram, clip.record.Name(),
+                          EncodeIStyleDrumKit(clip.record, clip.drumKit));
+  return SaveIStyleFile(ws, kIStyleProgram, kProgram, clip.record.Name(), EncodeIStyleProgram(clip.record));
 }
 
 bool ExportItemToIStyle(Workspace& ws, int d, int kind, int u) {

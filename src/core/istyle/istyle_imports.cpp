@@ -25,7 +25,7 @@ std::optional<Bytes> LoadIStyleFile(Workspace& ws, int istyleKind, int itemKind)
   const std::string extension = KindExtension(istyleKind);
   FileDialogRequest dialog;
   dialog.title = "Load one " + KindName(itemKind) + " from " + extension + " file...";
-  dialog.initialFolder = ws.prefs.pathNam;
+  dialog.initialFolder = ws.istyleFolder.empty() ? ws.prefs.pathNam : ws.istyleFolder;
   dialog.filters = {{extension.substr(1), "*" + extension}};
   dialog.defaultExtension = extension.substr(1);
   dialog.initialName = "*" + extension;
@@ -36,6 +36,7 @@ std::optional<Bytes> LoadIStyleFile(Workspace& ws, int istyleKind, int itemKind)
     ShowReadError(ws, itemKind, "");
     return std::nullopt;
   }
+  ws.istyleFolder = FolderOf(chosen.path);
   const std::string withoutExtension = chosen.path.substr(0, chosen.path.size() - 4);
   const std::string path = FolderOf(withoutExtension) + "/" + UpperAscii(BaseNameOf(withoutExtension));
   BusyPointer busy(ws.ui);

@@ -6,6 +6,7 @@
 #include "reports/report_text.h"
 #include "sets/workspace.h"
 #include "storage/tables.h"
+#include "storage/utf8_text.h"
 
 namespace tolvane {
 
@@ -27,8 +28,9 @@ std::string SetReportHeader(const std::string& setName, const std::string& date)
   const std::string crlf(kCrLf);
   std::string text = std::string(40, ' ') + std::string(kInstrumentName) + " Set Report" + crlf + RuleLine() + crlf +
                      crlf + setName;
-  // A name too long for the line pushes the date to its right instead.
-  const std::size_t used = setName.size() + date.size();
+  // A name too long for the line pushes the date to its right instead. The
+  // date ends the line where the name's characters, not its bytes, say.
+  const std::size_t used = ShownLength(setName) + date.size();
   if (used < kReportWidth) text.append(kReportWidth - used, ' ');
   return text + date + crlf + RuleLine() + crlf;
 }

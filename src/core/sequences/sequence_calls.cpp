@@ -1,4 +1,5 @@
 #include "sequences/sequence_calls.h"
+#include "sets/set_caption.h"
 
 #include <functional>
 #include <span>
@@ -122,7 +123,7 @@ bool ResolvePastedBackingSequenceCalls(Workspace& ws, int source, int destinatio
   if (!Resolvable(ws, source, destination, index)) return true;
   auto& record = ws.Stores(destination).backingSequences.records[static_cast<std::size_t>(index)];
   BackingSequenceRecord copy = record;
-  const Resolution r{ws, ws.Stores(source), ws.Stores(destination), destination, ws.Slot(destination).name,
+  const Resolution r{ws, ws.Stores(source), ws.Stores(destination), destination, SetNameInMessages(ws, destination),
                      TrimBlanks(copy.Name())};
   if (!ResolveArrangement(r, copy) || !ResolveStyle(r, copy) ||
       !ResolveTracks(r, copy, kBackingSequenceTrackNames, "BackSeq"))
@@ -136,7 +137,7 @@ bool ResolvePastedSongCalls(Workspace& ws, int source, int destination, int inde
   if (!Resolvable(ws, source, destination, index)) return true;
   auto& record = ws.Stores(destination).songs.records[static_cast<std::size_t>(index)];
   SongRecord copy = record;
-  const Resolution r{ws, ws.Stores(source), ws.Stores(destination), destination, ws.Slot(destination).name,
+  const Resolution r{ws, ws.Stores(source), ws.Stores(destination), destination, SetNameInMessages(ws, destination),
                      TrimBlanks(copy.Name())};
   if (!ResolveTracks(r, copy, kSongTrackNames, "Song")) return false;
   record = copy;

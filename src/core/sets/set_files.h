@@ -68,7 +68,8 @@ bool WriteThroughScratch(Workspace& ws, const std::string& destination, const By
 // as it is, and the message says that instead. False when the file could not
 // be kept; it must then not be replaced.
 bool KeepDamagedOriginal(Workspace& ws, const std::string& destination);
-std::string ChooseSetDestination(Workspace& ws);
+// The dialog starts in `startFolder`, or with none in the "PathNam" folder.
+std::string ChooseSetDestination(Workspace& ws, const std::string& startFolder = {});
 bool SaveSet(Workspace& ws, int d, const std::string& fullPath, bool allKinds);
 // Both return true when every file that was to be written has been written.
 bool SaveSetCommand(Workspace& ws, int d);

@@ -4,6 +4,7 @@
 #include <system_error>
 
 #include "sets/set_files.h"
+#include "sets/set_caption.h"
 #include "storage/tables.h"
 #include "storage/text.h"
 
@@ -17,11 +18,11 @@ bool IsNewSetName(const std::string& name) { return name.rfind("NEWSET", 0) == 0
 
 }  // namespace
 
-std::string ChooseSetDestination(Workspace& ws) {
+std::string ChooseSetDestination(Workspace& ws, const std::string& startFolder) {
   FileDialogRequest dialog;
   dialog.save = true;
   dialog.title = "Select a " + std::string(kInstrumentName) + " destination file (without extension)";
-  dialog.initialFolder = ws.prefs.pathNam;
+  dialog.initialFolder = startFolder.empty() ? ws.prefs.pathNam : startFolder;
   dialog.filters = SetFileFilters();
   dialog.defaultExtension = "xxx";
   FileDialogResult chosen = ws.ui.ChooseFile(dialog);
@@ -64,7 +65,8 @@ bool SaveSetCommand(Workspace& ws, int d) {
 }
 
 bool SaveSetAsCommand(Workspace& ws, int d) {
-  const std::string destination = ChooseSetDestination(ws);
+  // Another name for the Set, most often beside it.
+  const std::string destination = ChooseSetDestination(ws, ws.Slot(d).folder);
   if (destination.empty()) return false;
   std::error_code ec;
   // Only the Style file decides that a Set exists.
@@ -81,7 +83,7 @@ bool QueryCloseDocument(Workspace& ws, int d) {
   if (!slot.AnyModified()) return true;
   const std::string caption = slot.name;
   switch (ws.ui.ShowMessage({MsgIcon::Exclamation, MsgButtons::YesNoCancel, MsgResult::Cancel, caption,
-                             "Save the changes in " + caption + " ?"})) {
+                             "Save the changes in " + SetNameInMessages(ws, d) + " ?"})) {
     case MsgResult::Yes:
       // A save that failed or was cancelled keeps the window, and the changes, open.
       return SaveSetCommand(ws, d);

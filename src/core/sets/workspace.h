@@ -83,6 +83,8 @@ class Workspace {
   Preferences prefs;
   EditRecords edits;
   FileSteps fileSteps;
+  // The folder of the last IStyle file chosen, where the next IStyle dialog starts.
+  std::string istyleFolder;
 
   // Document numbers count from 1.
   int SlotCount() const { return static_cast<int>(slots_.size()); }

@@ -1,4 +1,5 @@
 #include "styles/style_translate.h"
+#include "sets/set_caption.h"
 
 #include "programs/program_numbers.h"
 #include "sets/workspace.h"
@@ -17,7 +18,7 @@ TrackAnswer AskForTrack(Workspace& ws, int destination, const std::string& track
                         const std::string& program, int& chosen) {
   const std::string text = "Track '" + TrimBlanks(track) + "' of Style '" + TrimBlanks(style) +
                            "' calls Program '" + TrimBlanks(program) + "' non-existent in '" +
-                           ws.Slot(destination).name + "'\r\n\r\nRedirect this track to an existing Program?";
+                           SetNameInMessages(ws, destination) + "'\r\n\r\nRedirect this track to an existing Program?";
   switch (ws.ui.ShowMessage({MsgIcon::Exclamation, MsgButtons::YesNoCancel, MsgResult::Cancel, "", text})) {
     case MsgResult::Cancel: return TrackAnswer::Abandon;
     case MsgResult::Yes:
