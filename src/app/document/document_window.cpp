@@ -155,7 +155,7 @@ void DocumentWindow::Setup(int d) {
   FillBankList(cboPrgBnk, kProgram);
   ws_.Slot(d).gridTags = {0, 48, 320};
   SyncWindowChecks();
-  SetCaption(ws_.Slot(d).name);
+  SetCaption(DocumentCaption(ws_.Slot(d)));
   d_ = d;
   SetUndoAvailable(ws_.Slot(d).undoAvailable);
   const int tab = ws_.prefs.modeId;

@@ -39,7 +39,7 @@ ReportWindow::ReportWindow(Workspace& ws, int d, std::string text, QWidget* pare
     : QDialog(parent), ws_(ws), d_(d), text_(std::move(text)) {
   setObjectName(QStringLiteral("FReport"));
   setModal(true);
-  setWindowTitle(FromMessageText(ReportCaption(ws.Slot(d).name)));
+  setWindowTitle(FromMessageText(ReportCaption(DocumentCaption(ws.Slot(d)))));
   setProperty("tag", QString::number(d));
 
   txtRep = new QPlainTextEdit(this);

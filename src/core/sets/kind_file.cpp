@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <fstream>
 #include <system_error>
+#include <utility>
 
 #include "sets/set_files.h"
 #include "storage/tables.h"
@@ -60,6 +61,26 @@ std::optional<KindFile> OpenKindFile(Workspace& ws, const std::string& setPath, 
     return std::nullopt;
   }
   return file;
+}
+
+
+std::optional<KindFile> CheckKindBytes(Workspace& ws, const std::string& path, Bytes bytes,
+                                       const std::string& shownName, int kind) {
+  if (bytes.size() < 8) {
+    ShowFileError(ws, "Error reading " + shownName + " file header");
+    return std::nullopt;
+  }
+  if (!HeaderValid(bytes, kind)) {
+    ShowFileError(ws, shownName + " is not a valid file");
+    return std::nullopt;
+  }
+  return KindFile{path, std::move(bytes)};
+}
+
+bool ReadKindBytes(const KindFile& file, Bytes& bytes) {
+  if (!file.bytes) return ReadWholeFile(file.path, bytes);
+  bytes = *file.bytes;
+  return true;
 }
 
 bool ReadWholeFile(const std::string& path, Bytes& bytes) {

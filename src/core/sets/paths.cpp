@@ -28,6 +28,12 @@ std::vector<FileFilter> SetFileFilters() {
   return filters;
 }
 
+std::vector<FileFilter> SetAndImageFilters() {
+  std::vector<FileFilter> filters = SetFileFilters();
+  filters.push_back({"Disk images", "*.img *.ima"});
+  return filters;
+}
+
 std::string KindFilePath(const std::string& setPath, int kind) {
   const std::string folder = FolderOf(setPath);
   const std::string wanted = BaseNameOf(setPath) + KindExtension(kind);

@@ -15,6 +15,8 @@ namespace tolvane {
 // reader, one file at a time; no file stays open after a read.
 struct KindFile {
   std::string path;
+  // A file read out of a disk image is held here whole.
+  std::optional<Bytes> bytes;
 };
 
 // The whole content of a file; false when it cannot be read.
@@ -31,6 +33,8 @@ std::string FolderOf(const std::string& path);
 std::string BaseNameOf(const std::string& path);
 // The filters of the Set dialogs: All, then each of the five files.
 std::vector<FileFilter> SetFileFilters();
+// The same, then "Disk images" (*.img *.ima): the open and save dialogs'.
+std::vector<FileFilter> SetAndImageFilters();
 // The file of kind k of the Set path (folder/base name), found in its folder
 // by a case-insensitive match; the upper-case name when there is none.
 std::string KindFilePath(const std::string& setPath, int kind);
@@ -38,6 +42,13 @@ std::string KindFilePath(const std::string& setPath, int kind);
 // Reads path + the kind's extension and checks its header. Shows its own
 // message and returns nothing on failure.
 std::optional<KindFile> OpenKindFile(Workspace& ws, const std::string& setPath, int kind);
+
+// The header check of OpenKindFile on a file read whole: the KindFile
+// holding the bytes, or nothing after the message naming shownName.
+std::optional<KindFile> CheckKindBytes(Workspace& ws, const std::string& path, Bytes bytes,
+                                       const std::string& shownName, int kind);
+// The bytes of a checked file.
+bool ReadKindBytes(const KindFile& file, Bytes& bytes);
 
 void ShowReadError(Workspace& ws, int kind, const std::string& detail);
 void ShowSaveError(Workspace& ws, int kind, const std::string& detail);
@@ -64,11 +75,14 @@ bool WriteKindFile(Workspace& ws, int d, int kind);
 bool WriteThroughScratch(Workspace& ws, const std::string& destination, const Bytes& bytes, int kind,
                          const std::function<bool()>& beforeReplacing = {});
 // Keeps a Set file that could not be read whole at opening as its name +
-// ".BAK" before it is first replaced, and says so. An existing ".BAK" is left
+// ".BAK" before it is first replaced, and says so (naming shownName when
+// given, the destination's file name else). An existing ".BAK" is left
 // as it is, and the message says that instead. False when the file could not
 // be kept; it must then not be replaced.
-bool KeepDamagedOriginal(Workspace& ws, const std::string& destination);
-std::string ChooseSetDestination(Workspace& ws);
+bool KeepDamagedOriginal(Workspace& ws, const std::string& destination, const std::string& shownName = {});
+// The destination dialog. A disk image chosen there asks for the Set's name
+// in it (currentName offered) and gives IMAGE::NAME.
+std::string ChooseSetDestination(Workspace& ws, const std::string& currentName = {});
 bool SaveSet(Workspace& ws, int d, const std::string& fullPath, bool allKinds);
 // Both return true when every file that was to be written has been written.
 bool SaveSetCommand(Workspace& ws, int d);

@@ -43,7 +43,7 @@ Bytes EncodeKindFile(const SetStores& s, int kind) {
 
 bool ReadKindFile(Workspace& ws, const KindFile& file, int d, int kind) {
   Bytes bytes;
-  if (ReadWholeFile(file.path, bytes) && DecodeInto(ws, bytes, d, kind)) return true;
+  if (ReadKindBytes(file, bytes) && DecodeInto(ws, bytes, d, kind)) return true;
   ShowReadError(ws, kind, "");
   return false;
 }
