@@ -37,8 +37,9 @@ int OpenForCli(CliContext& cx, const std::string& setPath) {
   ws.Stores(d).songs.filePath = files[kSong]->path;
   for (int k : {kArrangement, kStyle}) ReadKindFile(ws, *files[static_cast<std::size_t>(k)], d, k);
   // The program file holds the global record too: it is read once for both.
-  Bytes programFile;
-  const bool read = ReadKindBytes(*files[kProgram], programFile);
+  Bytes storage;
+  std::span<const std::uint8_t> programFile;
+  const bool read = KindFileBytes(*files[kProgram], storage, programFile);
   if (!read || !DecodeProgramFile(programFile, ws.Stores(d).programs)) ShowReadError(ws, kProgram, "");
   for (int k : {kBackingSequence, kSong}) ReadKindFile(ws, *files[static_cast<std::size_t>(k)], d, k);
   if (!read || !DecodeGlobalData(programFile, ws.Stores(d).global)) ShowReadError(ws, kGlobal, "");

@@ -104,6 +104,7 @@ DocumentWindow::~DocumentWindow() { delete programProgress_.data(); }
 void DocumentWindow::ConnectMenus() {
   connect(menus_.fNew, &QAction::triggered, this, [this] { shell_.NewSet(); });
   connect(menus_.fOpen, &QAction::triggered, this, [this] { shell_.OpenSetWithDialog(); });
+  connect(menus_.fNewImage, &QAction::triggered, this, [this] { shell_.NewDiskImage(); });
   connect(menus_.fClose, &QAction::triggered, this, [this] {
     if (QMdiSubWindow* sub = SubWindow())
       sub->close();

@@ -2,8 +2,11 @@
 // Opening, creating, saving and closing Sets, and the messages they share.
 
 #include <functional>
+#include <memory>
 #include <optional>
+#include <span>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "storage/bytes.h"
@@ -13,10 +16,33 @@ namespace tolvane {
 
 // A Set file whose header has been checked. Its bytes are read whole by the
 // reader, one file at a time; no file stays open after a read.
+// Memory that a read fills at once: not cleared first, which for a Style
+// file of half a megabyte is a good part of the time its opening takes.
+template <class T>
+struct UnclearedAllocator : std::allocator<T> {
+  template <class U>
+  struct rebind {
+    using other = UnclearedAllocator<U>;
+  };
+  UnclearedAllocator() = default;
+  template <class U>
+  explicit UnclearedAllocator(const UnclearedAllocator<U>&) {}
+  template <class U>
+  void construct(U* p) noexcept {
+    ::new (static_cast<void*>(p)) U;
+  }
+  template <class U, class... Args>
+  void construct(U* p, Args&&... args) {
+    ::new (static_cast<void*>(p)) U(std::forward<Args>(args)...);
+  }
+};
+using FileBytes = std::vector<std::uint8_t, UnclearedAllocator<std::uint8_t>>;
+
 struct KindFile {
   std::string path;
-  // A file read out of a disk image is held here whole.
-  std::optional<Bytes> bytes;
+  // The file read whole when its header was checked (none when it could
+  // not be read to its end: its reader reads it again and says so).
+  std::optional<FileBytes> bytes;
 };
 
 // The whole content of a file; false when it cannot be read.
@@ -37,7 +63,8 @@ std::vector<FileFilter> SetFileFilters();
 std::vector<FileFilter> SetAndImageFilters();
 // The file of kind k of the Set path (folder/base name), found in its folder
 // by a case-insensitive match; the upper-case name when there is none.
-std::string KindFilePath(const std::string& setPath, int kind);
+// `exists`, when given, tells whether that file is there.
+std::string KindFilePath(const std::string& setPath, int kind, bool* exists = nullptr);
 
 // Reads path + the kind's extension and checks its header. Shows its own
 // message and returns nothing on failure.
@@ -47,8 +74,9 @@ std::optional<KindFile> OpenKindFile(Workspace& ws, const std::string& setPath, 
 // holding the bytes, or nothing after the message naming shownName.
 std::optional<KindFile> CheckKindBytes(Workspace& ws, const std::string& path, Bytes bytes,
                                        const std::string& shownName, int kind);
-// The bytes of a checked file.
-bool ReadKindBytes(const KindFile& file, Bytes& bytes);
+// The bytes of a checked file: those read at opening, or read now into
+// `storage`. False when it cannot be read.
+bool KindFileBytes(const KindFile& file, Bytes& storage, std::span<const std::uint8_t>& bytes);
 
 void ShowReadError(Workspace& ws, int kind, const std::string& detail);
 void ShowSaveError(Workspace& ws, int kind, const std::string& detail);

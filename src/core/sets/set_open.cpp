@@ -25,8 +25,9 @@ MsgResult Ask(Workspace& ws, MsgButtons buttons, MsgResult defaultButton, const 
 bool CreateMissingFiles(Workspace& ws, const std::string& setPath, const std::string& baseName) {
   for (int k = 0; k < kSetFileKinds; ++k) {
     std::error_code ec;
-    const std::string path = KindFilePath(setPath, k);
-    if (fs::exists(path, ec)) continue;
+    bool exists = false;
+    const std::string path = KindFilePath(setPath, k, &exists);
+    if (exists) continue;
     if (Ask(ws, MsgButtons::OkCancel, MsgResult::Cancel, "Open a Set",
             baseName + KindExtension(k) + " is missing.\r\nCreate it?") != MsgResult::Ok)
       return false;
