@@ -10,6 +10,7 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMessageBox>
+#include <QLineEdit>
 #include <QTextBrowser>
 
 #include <cstdio>
@@ -21,6 +22,7 @@
 #include "details/sequence_details.h"
 #include "details/style_details.h"
 #include "smallest_screen.h"
+#include "dialogs/disk_image_dialogs.h"
 #include "dialogs/select_item_dialog.h"
 #include "document/document_window.h"
 #include "document/document_windows.h"
@@ -36,7 +38,9 @@
 #include "shell/main_window.h"
 #include "shell/options_dialog.h"
 #include "shell/tip_dialog.h"
+#include "sets/image_sets.h"
 #include "sets/workspace.h"
+#include "storage/tables.h"
 #include "ui/look.h"
 #include "ui/progress_window.h"
 #include "ui/qt_user_interface.h"
@@ -111,6 +115,27 @@ int main(int argc, char** argv) {
   Save(main, "main_two_sets_tiled");
   main->CascadeWindows();
   Save(main, "main_two_sets_cascaded");
+
+  // A Set inside a floppy disk image, and the dialogs of disk images.
+  const std::string image = h.Folder().toStdString() + "/DISK07.IMG";
+  std::vector<std::pair<std::string, Bytes>> demoFiles;
+  for (int k = 0; k < kSetFileKinds; ++k) {
+    Bytes bytes;
+    ReadWholeFile(h.DemoSet() + KindExtension(k), bytes);
+    demoFiles.emplace_back("DEMO" + KindExtension(k), bytes);
+  }
+  std::size_t failedAt = 0;
+  if (!MakeDiskImage(h.Ws(), image, 1440, "DISK07") ||
+      ReplaceFilesInImage(h.Ws(), image, demoFiles, failedAt) != ImageFault::None ||
+      OpenSet(h.Ws(), OpenMode::Open, ImageSetPath(image, "DEMO")) == 0)
+    return 1;
+  Save(main, "main_set_in_disk_image");
+  ChooseFromListDialog chooseSet(main, QStringLiteral("Select a Korg-i3 Set"), QStringLiteral("Sets in DISK07.IMG:"),
+                                 {QStringLiteral("DEMO"), QStringLiteral("LIVE"), QStringLiteral("SONGS2")});
+  SaveShown(chooseSet, "dialog_choose_set_in_image");
+  NewDiskImageDialog newImage(main);
+  newImage.txtLabel->setText(QStringLiteral("DISK07"));
+  SaveShown(newImage, "dialog_new_disk_image");
 
   AboutDialog about(main);
   SaveShown(about, "dialog_about");

@@ -68,6 +68,7 @@ NewDiskImageDialog::NewDiskImageDialog(QWidget* parent) : QDialog(parent) {
   form->addRow(QStringLiteral("Volume &label:"), txtLabel);
   layout->addLayout(form);
   layout->addWidget(OkCancel(this));
+  setMinimumWidth(300);
 }
 
 int NewDiskImageDialog::Kilobytes() const { return optLow->isChecked() ? 720 : 1440; }
