@@ -144,7 +144,7 @@ int ResaveCommand(CliContext& cx, const std::string& set, const std::string& des
     return 2;
   }
   if (inImage && !IsImageSetName(inImage->name)) {
-    cx.err << destination << ": a Set in a disk image has a name of 1 to 8 letters, digits, _ or -\n";
+    cx.err << destination << ": a Set in a disk image has a name of 1 to 8 letters, digits or ! # $ % & ' ( ) - @ ^ _ ` { } ~\n";
     UnloadDocument(cx.ws, d);
     return 2;
   }

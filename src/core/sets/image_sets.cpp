@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <string_view>
 #include <system_error>
 
 #include "storage/tables.h"
@@ -70,8 +71,11 @@ bool IsDiskImageFile(const std::string& path) {
 
 bool IsImageSetName(const std::string& name) {
   if (name.empty() || name.size() > 8) return false;
+  // The characters of an 8.3 name besides letters and digits.
+  static constexpr std::string_view kOthers = "!#$%&'()-@^_`{}~";
   return std::all_of(name.begin(), name.end(), [](char c) {
-    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_' || c == '-';
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') ||
+           kOthers.find(c) != std::string_view::npos;
   });
 }
 

@@ -27,7 +27,8 @@ std::optional<ImageSetName> SplitImageSetPath(const std::string& path);
 std::string ImageSetPath(const std::string& image, const std::string& name);
 // A file named *.IMG or *.IMA, whatever the case.
 bool IsDiskImageFile(const std::string& path);
-// A name the instrument can give a Set: 1 to 8 letters, digits, _ or -.
+// A name an 8.3 file name can begin with: 1 to 8 letters, digits or
+// ! # $ % & ' ( ) - @ ^ _ ` { } ~.
 bool IsImageSetName(const std::string& name);
 
 // The Sets of a listing: every base name, in upper case and in name order,

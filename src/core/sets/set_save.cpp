@@ -15,7 +15,7 @@ bool IsNewSetName(const std::string& name) { return name.rfind("NEWSET", 0) == 0
 
 std::string NoImageSetName(Workspace& ws) {
   ws.ui.ShowMessage({MsgIcon::Exclamation, MsgButtons::Ok, MsgResult::Ok, "Save a Set",
-                     "The name of a Set in a disk image has 1 to 8 letters, digits, _ or -."});
+                     "The name of a Set in a disk image has 1 to 8 letters, digits or ! # $ % & ' ( ) - @ ^ _ ` { } ~"});
   return {};
 }
 
