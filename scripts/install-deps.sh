@@ -2,7 +2,7 @@
 # Installs the Debian packages Tolvane builds, tests and runs with, when missing.
 set -euo pipefail
 
-packages=(build-essential cmake libgtest-dev libbenchmark-dev qt6-base-dev libcli11-dev fonts-liberation dpkg-dev)
+packages=(build-essential cmake libgtest-dev libbenchmark-dev qt6-base-dev libcli11-dev fonts-liberation dpkg-dev mtools)
 # `install-deps.sh fuzz` adds clang and its fuzzer runtime.
 [ "${1:-}" = fuzz ] && packages+=(clang libclang-rt-dev)
 # `install-deps.sh bench` adds Python, which prints the table of figures.
