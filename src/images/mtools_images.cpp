@@ -123,12 +123,14 @@ ImageFault MtoolsImages::List(const std::string& image, ImageListing& listing) {
   std::error_code ec;
   const auto size = fs::file_size(image, ec);
   if (ec) return ImageFault::NotAnImage;
-  Outcome info = Run("minfo", {"-i", image, "::"});
-  if (info.fault != ImageFault::None) return info.fault;
-  // mtools reads what lies past the end of a truncated image as zeros.
-  const std::uint64_t needed = ParseFileSystemSize(info.out);
-  if (needed == 0) return ImageFault::NotAnImage;
-  if (size < needed) return ImageFault::Damaged;
+  // mtools reads what lies past the end of a truncated image as zeros: the
+  // size the boot sector gives is checked first.
+  Bytes boot(512);
+  std::ifstream in(image, std::ios::binary);
+  in.read(reinterpret_cast<char*>(boot.data()), static_cast<std::streamsize>(boot.size()));
+  if (in.gcount() != static_cast<std::streamsize>(boot.size())) return ImageFault::NotAnImage;
+  const std::uint64_t needed = FileSystemSize(boot);
+  if (needed != 0 && size < needed) return ImageFault::Damaged;
   Outcome dir = Run("mdir", {"-a", "-i", image, "::/"});
   if (dir.fault != ImageFault::None) return dir.fault;
   return ParseDirectoryListing(dir.out, listing) ? ImageFault::None : ImageFault::Damaged;
@@ -219,17 +221,14 @@ bool ParseDirectoryListing(const std::string& text, ImageListing& listing) {
   return inFolder && freeFound;
 }
 
-std::uint64_t ParseFileSystemSize(const std::string& text) {
-  std::uint64_t sectorSize = 0, sectors = 0;
-  std::istringstream lines(text);
-  std::string line;
-  while (std::getline(lines, line)) {
-    if (line.rfind("sector size:", 0) == 0) sectorSize = DigitsOf(line);
-    if (line.rfind("small size:", 0) == 0 || line.rfind("big size:", 0) == 0) {
-      const std::uint64_t value = DigitsOf(line);
-      if (value != 0) sectors = value;
-    }
-  }
+std::uint64_t FileSystemSize(const Bytes& bootSector) {
+  if (bootSector.size() < 36) return 0;
+  const auto u16 = [&](std::size_t at) { return std::uint64_t{bootSector[at]} | std::uint64_t{bootSector[at + 1]} << 8; };
+  const std::uint64_t sectorSize = u16(11);
+  // No FAT boot sector: mtools says so itself.
+  if (sectorSize != 512 && sectorSize != 1024 && sectorSize != 2048 && sectorSize != 4096) return 0;
+  std::uint64_t sectors = u16(19);
+  if (sectors == 0) sectors = u16(32) | u16(34) << 16;
   return sectorSize * sectors;
 }
 

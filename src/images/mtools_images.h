@@ -1,5 +1,5 @@
 #pragma once
-// DiskImages through mtools: mdir, minfo, mcopy and mformat run as programs
+// DiskImages through mtools: mdir, mcopy and mformat run as programs
 // with the image named by `-i IMAGE` and its root folder as "::". Their
 // configuration is our own file (MTOOLSRC), and HOME is our own folder, so
 // that nothing of the user's configuration can redirect a drive or change how
@@ -42,7 +42,8 @@ class MtoolsImages : public DiskImages {
 
 // Parses the listing mdir prints of a root folder; false when it is not one.
 bool ParseDirectoryListing(const std::string& text, ImageListing& listing);
-// The size in bytes that minfo says the file system takes; 0 when not found.
-std::uint64_t ParseFileSystemSize(const std::string& text);
+// The size in bytes the boot sector gives the file system (sector size times
+// sector count); 0 when it gives none. mtools itself judges the rest.
+std::uint64_t FileSystemSize(const Bytes& bootSector);
 
 }  // namespace tolvane

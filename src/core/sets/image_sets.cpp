@@ -118,8 +118,7 @@ std::string ChooseSetInImage(Workspace& ws, const std::string& image) {
   return ImageSetPath(image, sets[static_cast<std::size_t>(chosen)]);
 }
 
-bool CreateMissingImageFiles(Workspace& ws, const ImageSetName& set) {
-  ImageListing listing;
+bool CreateMissingImageFiles(Workspace& ws, const ImageSetName& set, ImageListing& listing) {
   if (!ListImage(ws, set.image, listing)) return false;
   // Nothing is written into an image that holds a file of the Set twice:
   // OpenImageKindFiles names what is wrong.
@@ -140,15 +139,17 @@ bool CreateMissingImageFiles(Workspace& ws, const ImageSetName& set) {
   std::size_t failedAt = 0;
   const bool templateRead =
       std::none_of(missing.begin(), missing.end(), [](const auto& file) { return file.second.empty(); });
-  if (templateRead && ReplaceFilesInImage(ws, set.image, missing, failedAt) == ImageFault::None) return true;
+  if (templateRead && ReplaceFilesInImage(ws, set.image, missing, failedAt) == ImageFault::None)
+    return ListImage(ws, set.image, listing);
   ws.ui.ShowMessage({MsgIcon::Exclamation, MsgButtons::Ok, MsgResult::Ok, "Create file", "Unable to create file!"});
   return false;
 }
 
 bool OpenImageKindFiles(Workspace& ws, const ImageSetName& set,
-                        std::array<std::optional<KindFile>, kSetFileKinds>& files) {
-  ImageListing listing;
-  if (!ListImage(ws, set.image, listing)) return false;
+                        std::array<std::optional<KindFile>, kSetFileKinds>& files, const ImageListing* listed) {
+  ImageListing own;
+  if (listed == nullptr && !ListImage(ws, set.image, own)) return false;
+  const ImageListing& listing = listed != nullptr ? *listed : own;
   // Every file is looked at before any message, as OpenKindFile does for each.
   std::vector<std::string> names;
   std::array<int, kSetFileKinds> readAs{};

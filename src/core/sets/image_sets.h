@@ -43,9 +43,12 @@ std::string ChooseSetInImage(Workspace& ws, const std::string& image);
 // The opening steps for a Set in an image: offers to create its missing
 // files from the template (written into the image), then reads the five
 // files whole and checks their headers, with OpenKindFile's messages.
-bool CreateMissingImageFiles(Workspace& ws, const ImageSetName& set);
+// `listing` is the image's, as it is afterwards; OpenImageKindFiles takes it
+// when given, else lists the image itself.
+bool CreateMissingImageFiles(Workspace& ws, const ImageSetName& set, ImageListing& listing);
 bool OpenImageKindFiles(Workspace& ws, const ImageSetName& set,
-                        std::array<std::optional<KindFile>, kSetFileKinds>& files);
+                        std::array<std::optional<KindFile>, kSetFileKinds>& files,
+                        const ImageListing* listed = nullptr);
 
 // The detail line of the save error for a fault.
 std::string ImageFaultDetail(ImageFault fault);

@@ -108,7 +108,8 @@ int OpenSet(Workspace& ws, OpenMode mode, const std::string& name) {
     }
   }
   const auto inImage = SplitImageSetPath(setPath);
-  if (inImage ? !CreateMissingImageFiles(ws, *inImage) : !CreateMissingFiles(ws, setPath, baseName)) return 0;
+  ImageListing listing;
+  if (inImage ? !CreateMissingImageFiles(ws, *inImage, listing) : !CreateMissingFiles(ws, setPath, baseName)) return 0;
 
   const int d = AllocateDocumentSlot(ws);
   BusyPointer busy(ws.ui);
@@ -118,7 +119,7 @@ int OpenSet(Workspace& ws, OpenMode mode, const std::string& name) {
 
   std::array<std::optional<KindFile>, kSetFileKinds> files;
   bool allOpened = true;
-  if (inImage) allOpened = OpenImageKindFiles(ws, *inImage, files);
+  if (inImage) allOpened = OpenImageKindFiles(ws, *inImage, files, &listing);
   for (int k = 0; k < kSetFileKinds; ++k) {
     ws.Slot(d).modified[static_cast<std::size_t>(k)] = mode == OpenMode::New ? 1 : 0;
     if (inImage) continue;
