@@ -98,8 +98,10 @@ MtoolsImages::Outcome MtoolsImages::Run(const std::string& program, const std::v
     outcome.fault = ImageFault::Failed;
     return outcome;
   }
-  const std::vector<std::string> environment{"PATH=" + searchPath_, "HOME=" + folder_,
-                                             "MTOOLSRC=" + folder_ + "/mtoolsrc", "LC_ALL=C", "TZ=UTC"};
+  std::vector<std::string> environment{"PATH=" + searchPath_, "HOME=" + folder_, "MTOOLSRC=" + folder_ + "/mtoolsrc",
+                                       "LC_ALL=C"};
+  // The times written into the image are local times, as DOS keeps them.
+  if (const char* zone = std::getenv("TZ")) environment.push_back(std::string("TZ=") + zone);
   ProcessResult run = RunProgram(program, arguments, environment, limit_);
   outcome.out = std::move(run.out);
   if (run.Succeeded()) return outcome;

@@ -57,7 +57,8 @@ int KindOfName(const std::string& name, std::string& base) {
 
 std::optional<ImageSetName> SplitImageSetPath(const std::string& path) {
   const auto at = path.rfind(kSeparator);
-  if (at == std::string::npos || at == 0) return std::nullopt;
+  // A folder whose name holds two colons is still a folder.
+  if (at == std::string::npos || at == 0 || path.find('/', at) != std::string::npos) return std::nullopt;
   return ImageSetName{path.substr(0, at), path.substr(at + 2)};
 }
 
