@@ -11,6 +11,7 @@
 #include <system_error>
 
 #include "process_runner.h"
+#include "storage/text.h"
 
 namespace fs = std::filesystem;
 
@@ -159,6 +160,19 @@ ImageFault MtoolsImages::Read(const std::string& image, const std::vector<std::s
 
 ImageFault MtoolsImages::Write(const std::string& image, const std::vector<std::pair<std::string, Bytes>>& files,
                                std::size_t& failedAt) {
+  // A file marked read-only in the image is not replaced, as in a folder;
+  // mattrib names each file that exists with its attributes before it.
+  std::vector<std::string> attributes{"-i", image};
+  for (const auto& file : files) attributes.push_back("::/" + file.first);
+  const Outcome marked = Run("mattrib", attributes);
+  if (marked.fault == ImageFault::ToolMissing) return marked.fault;
+  std::istringstream lines(marked.out);
+  for (std::string line; std::getline(lines, line);) {
+    const auto name = line.find("::/");
+    if (name == std::string::npos || line.substr(0, name).find('R') == std::string::npos) continue;
+    for (failedAt = 0; failedAt < files.size(); ++failedAt)
+      if (EqualsIgnoreAsciiCase(line.substr(name + 3), files[failedAt].first)) return ImageFault::ReadOnly;
+  }
   const std::string folder = FreshFolder();
   for (failedAt = 0; failedAt < files.size(); ++failedAt) {
     const std::string local = folder + "/" + std::to_string(failedAt);

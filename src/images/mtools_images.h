@@ -1,5 +1,5 @@
 #pragma once
-// DiskImages through mtools: mdir, mcopy and mformat run as programs
+// DiskImages through mtools: mdir, mattrib, mcopy and mformat run as programs
 // with the image named by `-i IMAGE` and its root folder as "::". Their
 // configuration is our own file (MTOOLSRC), and HOME is our own folder, so
 // that nothing of the user's configuration can redirect a drive or change how

@@ -206,6 +206,8 @@ TEST_F(DiskImageTest, FaultsLeaveTheImageAsItWas) {
       {"read-only", [&] { fs::permissions(image, fs::perms::owner_read); },
        [&] { fs::permissions(image, fs::perms::owner_read | fs::perms::owner_write); },
        "Error saving Arrangement data.\r\nDestination file is Read-Only!"},
+      {"file marked read-only in the image", [&] { Mtools("mattrib", {"-i", image, "+r", "::MYSET.PCG"}); }, [] {},
+       "Error saving Program data.\r\nDestination file is Read-Only!"},
       {"damaged", [&] { fs::resize_file(image, 100000); }, [] {}, "Error saving Arrangement data.\r\nDisk image is damaged!"},
       {"mtools missing", [&] { t.ws.diskImages = &nowhere; }, [&] { t.ws.diskImages = &images; },
        "Error saving Arrangement data.\r\nmtools is not installed!"},

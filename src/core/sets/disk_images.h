@@ -40,8 +40,9 @@ class DiskImages {
   virtual ImageFault Read(const std::string& image, const std::vector<std::string>& names,
                           std::vector<Bytes>& contents) = 0;
   // Writes the files one after the other, each replacing a file of its name
-  // in place. On failure `failedAt` is the index of the file that failed;
-  // the image may then hold part of the files.
+  // in place; a file marked read-only in the image is not replaced (ReadOnly).
+  // On failure `failedAt` is the index of the file that failed; the image may
+  // then hold part of the files.
   virtual ImageFault Write(const std::string& image, const std::vector<std::pair<std::string, Bytes>>& files,
                            std::size_t& failedAt) = 0;
   // Makes a new empty image of 1440 or 720 kilobytes at `image`, which must
