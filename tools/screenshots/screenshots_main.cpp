@@ -214,6 +214,8 @@ int main(int argc, char** argv) {
   Save(&help, "window_help");
   help.Browser()->setSource(help.Browser()->source().resolved(QUrl(QStringLiteral("window.html#grids"))));
   Save(&help, "window_help_topic");
+  help.Browser()->setSource(help.Browser()->source().resolved(QUrl(QStringLiteral("disk_images.html"))));
+  Save(&help, "window_help_disk_images");
   help.hide();
 
   for (QMdiSubWindow* sub : main->Area()->subWindowList()) sub->close();
