@@ -5,6 +5,7 @@
 
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <functional>
 
@@ -100,6 +101,7 @@ TEST_F(DiskImageTest, SetsRoundTripThroughAnImageLeavingTheRestAsItWas) {
     fs::remove(image);
     MakeImage(name, set);
     const ImageListing before = Listing();
+    const Bytes original = ReadFileBytes(image);
     const int d = OpenSet(t.ws, OpenMode::Open, ImageSetPath(image, name));
     ASSERT_NE(d, 0);
     for (int k = 0; k < kSetFileKinds; ++k) EXPECT_EQ(EncodeKind(t.ws.Stores(d), k), EncodeKind(set, k));
@@ -109,6 +111,9 @@ TEST_F(DiskImageTest, SetsRoundTripThroughAnImageLeavingTheRestAsItWas) {
     EXPECT_EQ(t.ui.events.back(), "caption " + std::to_string(d) + " " + name + " in DISK07.IMG");
 
     const ImageListing after = Listing();
+    const Bytes saved = ReadFileBytes(image);
+    EXPECT_TRUE(std::equal(original.begin(), original.begin() + 512, saved.begin()));  // the boot sector
+
     EXPECT_EQ(after.freeBytes, before.freeBytes);
     ASSERT_EQ(after.files.size(), before.files.size());
     for (std::size_t i = 0; i < after.files.size(); ++i) EXPECT_EQ(after.files[i].shortName, before.files[i].shortName);
