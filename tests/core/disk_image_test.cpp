@@ -241,6 +241,25 @@ TEST_F(DiskImageTest, FaultsLeaveTheImageAsItWas) {
     EXPECT_EQ(entry.path().filename().string().find("tolvane-new"), std::string::npos);
 }
 
+// A file of the image that could not be read whole: the image is kept beside
+// itself before the first save replaces that file.
+TEST_F(DiskImageTest, ImageKeptBeforeADamagedFileIsReplaced) {
+  MakeImage("MYSET", RandomSet(rng, 2));
+  Bytes bsq = FileInImage("MYSET.BSQ");
+  bsq.resize(3000);
+  WriteFileBytes(t.dir / "short.bsq", bsq);
+  Mtools("mcopy", {"-o", "-i", image, t.dir / "short.bsq", "::MYSET.BSQ"});
+  const Bytes original = ReadFileBytes(image);
+  t.ui.ExpectMessage("Error getting Backing Sequence data.\r\n");
+  const int d = OpenSet(t.ws, OpenMode::Open, ImageSetPath(image, "MYSET"));
+  ASSERT_NE(d, 0);
+  t.ws.MarkModified(d, kBackingSequence);
+  t.ui.ExpectMessage("The original MYSET.BSQ in DISK07.IMG could not be read whole.\r\nIt is kept as DISK07.IMG.BAK.");
+  ASSERT_TRUE(SaveSetCommand(t.ws, d));
+  EXPECT_EQ(ReadFileBytes(image + ".BAK"), original);
+  EXPECT_EQ(FileInImage("MYSET.BSQ"), EncodeKind(t.ws.Stores(d), kBackingSequence));
+}
+
 // Damaged or unusual images: a message, no Set opened, nothing changed.
 TEST_F(DiskImageTest, BadImagesAreRefusedWithAMessage) {
   MakeImage("MYSET", RandomSet(rng, 1));

@@ -122,15 +122,16 @@ bool SaveSetInImage(Workspace& ws, int d, bool allKinds) {
     return false;
   }
   std::vector<std::pair<std::string, Bytes>> files;
-  bool damagedBefore = false;
+  std::string damagedFile;
   for (int k : kinds) {
     files.emplace_back(UpperAscii(slot.name) + KindExtension(k), EncodeKindFile(ws.Stores(d), k));
     const std::string& damaged = slot.notReadWhole[static_cast<std::size_t>(k)];
-    damagedBefore = damagedBefore || damaged == ImageSetPath(slot.image, files.back().first);
+    if (damagedFile.empty() && damaged == ImageSetPath(slot.image, files.back().first)) damagedFile = files.back().first;
   }
   // A file that could not be read whole is about to be replaced: the image
   // as it is now is kept beside itself first.
-  if (damagedBefore && !KeepDamagedOriginal(ws, slot.image, BaseNameOf(slot.image))) {
+  if (!damagedFile.empty() &&
+      !KeepDamagedOriginal(ws, slot.image, damagedFile + " in " + BaseNameOf(slot.image))) {
     ShowSaveError(ws, kinds[0], "");
     return false;
   }
