@@ -1,11 +1,9 @@
 // Saving a Set, choosing its destination, and closing its window.
 
-
 #include "sets/image_sets.h"
 #include "sets/set_files.h"
 #include "storage/tables.h"
 #include "storage/text.h"
-
 
 namespace tolvane {
 
