@@ -3,7 +3,7 @@
 set -euo pipefail
 
 # poppler-utils: the printing test reads its PDF back (pdfinfo, pdftotext).
-packages=(build-essential cmake libgtest-dev libbenchmark-dev qt6-base-dev libcli11-dev fonts-liberation dpkg-dev poppler-utils)
+packages=(build-essential cmake libgtest-dev libbenchmark-dev qt6-base-dev libcli11-dev fonts-liberation dpkg-dev poppler-utils mtools)
 # `install-deps.sh fuzz` adds clang and its fuzzer runtime.
 [ "${1:-}" = fuzz ] && packages+=(clang libclang-rt-dev)
 # `install-deps.sh bench` adds Python, which prints the table of figures.

@@ -10,7 +10,7 @@ bin=$(cd "$1" && pwd)
 seconds=$2
 shift 2
 readers=("$@")
-[ ${#readers[@]} -gt 0 ] || readers=(arrangement style program backing_sequence song preset_names istyle)
+[ ${#readers[@]} -gt 0 ] || readers=(arrangement style program backing_sequence song preset_names istyle image_listing)
 root="$(cd "$(dirname "$0")/.." && pwd)"
 data="$root/data"
 kept="$root/tests/fuzz_corpus"
@@ -30,7 +30,7 @@ for reader in "${readers[@]}"; do
   [ -d "$work/seeds/$reader" ] && cp "$work/seeds/$reader/"* "$corpus/"
   if [ "$reader" = preset_names ]; then
     cp "$data/I3PRSTS.TXT" "$corpus/"
-  elif [ "$reader" != istyle ]; then
+  elif [ "$reader" != istyle ] && [ "$reader" != image_listing ]; then
     ext=$(extension "$reader")
     cp "$data/DEMO/DEMO.$ext" "$data/I3EMPTY/I3EMPTY.$ext" "$corpus/"
   fi

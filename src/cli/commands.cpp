@@ -3,15 +3,14 @@
 #include <unistd.h>
 
 #include <filesystem>
-#include <fstream>
 #include <iomanip>
-#include <iterator>
 #include <ostream>
 #include <system_error>
 
 #include "arrangements/arrangement_data.h"
 #include "open_for_cli.h"
 #include "programs/program_numbers.h"
+#include "sets/image_sets.h"
 #include "sets/set_files.h"
 #include "storage/tables.h"
 #include "storage/text.h"
@@ -23,15 +22,8 @@ namespace tolvane {
 
 namespace {
 
-Bytes ReadAll(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
 // An empty text when the files are equal, else where they first differ.
-std::string CompareFiles(const std::string& original, const std::string& written) {
-  const Bytes a = ReadAll(original);
-  const Bytes b = ReadAll(written);
+std::string CompareFiles(const Bytes& a, const Bytes& b) {
   if (a == b) return {};
   std::size_t at = 0;
   while (at < a.size() && at < b.size() && a[at] == b[at]) ++at;
@@ -94,7 +86,8 @@ void PrintItems(CliContext& cx, int d) {
 int InfoCommand(CliContext& cx, const std::string& set) {
   const int d = OpenForCli(cx, set);
   if (d == 0) return 2;
-  cx.out << "Set " << cx.ws.Slot(d).name << " in " << cx.ws.Slot(d).folder << '\n';
+  const DocumentSlot& slot = cx.ws.Slot(d);
+  cx.out << "Set " << slot.name << " in " << (slot.image.empty() ? slot.folder : slot.image) << '\n';
   PrintItems(cx, d);
   UnloadDocument(cx.ws, d);
   return 0;
@@ -116,10 +109,14 @@ int CheckCommand(CliContext& cx, const std::vector<std::string>& sets) {
       UnloadDocument(cx.ws, d);
       continue;
     }
+    const auto inImage = SplitImageSetPath(set);
     for (int k = 0; k < kSetFileKinds; ++k) {
-      const std::string original = KindFilePath(set, k);
-      std::string where = CompareFiles(original, KindFilePath(written, k));
-      if (!where.empty()) differences.push_back(BaseNameOf(original) + ": " + where);
+      Bytes original, copy;
+      ReadSetFileBytes(cx.ws, set, k, original);
+      ReadWholeFile(KindFilePath(written, k), copy);
+      std::string where = CompareFiles(original, copy);
+      const std::string name = inImage ? UpperAscii(inImage->name) + KindExtension(k) : BaseNameOf(KindFilePath(set, k));
+      if (!where.empty()) differences.push_back(name + ": " + where);
     }
     UnloadDocument(cx.ws, d);
     if (differences.empty()) {
@@ -139,15 +136,56 @@ int ResaveCommand(CliContext& cx, const std::string& set, const std::string& des
   const int d = OpenForCli(cx, set);
   if (d == 0) return 2;
   std::error_code ec;
-  if (!fs::is_directory(FolderOf(destination), ec)) {
-    cx.err << destination << ": the folder " << FolderOf(destination) << " does not exist\n";
+  const auto inImage = SplitImageSetPath(destination);
+  const std::string folder = FolderOf(inImage ? inImage->image : destination);
+  if (!fs::is_directory(folder, ec)) {
+    cx.err << destination << ": the folder " << folder << " does not exist\n";
+    UnloadDocument(cx.ws, d);
+    return 2;
+  }
+  if (inImage && !IsImageSetName(inImage->name)) {
+    cx.err << destination << ": a Set in a disk image has a name of 1 to 8 letters, digits or ! # $ % & ' ( ) - @ ^ _ ` { } ~\n";
     UnloadDocument(cx.ws, d);
     return 2;
   }
   cx.ui.prefix = destination + ": ";
-  const bool ok = SaveSet(cx.ws, d, FolderOf(destination) + "/" + UpperAscii(BaseNameOf(destination)), true);
+  const std::string name = UpperAscii(inImage ? inImage->name : BaseNameOf(destination));
+  const bool ok = SaveSet(cx.ws, d, inImage ? ImageSetPath(inImage->image, name) : folder + "/" + name, true);
   UnloadDocument(cx.ws, d);
   return ok ? 0 : 1;
+}
+
+}  // namespace tolvane
+
+namespace tolvane {
+
+int ListCommand(CliContext& cx, const std::vector<std::string>& images) {
+  int status = 0;
+  for (const std::string& image : images) {
+    cx.ui.prefix = image + ": ";
+    ImageListing listing;
+    if (!ListImage(cx.ws, image, listing)) {
+      status = 2;
+      continue;
+    }
+    const std::vector<std::string> sets = SetsInListing(listing);
+    cx.out << image << ": " << sets.size() << (sets.size() == 1 ? " Set, " : " Sets, ") << listing.freeBytes
+           << " bytes free\n";
+    for (const std::string& name : sets) {
+      const int d = OpenForCli(cx, ImageSetPath(image, name));
+      if (d == 0) {
+        cx.out << "  " << name << ": cannot be read\n";
+        status = 2;
+        continue;
+      }
+      const SetStores& s = cx.ws.Stores(d);
+      const EventMemory m = EventMemoryFigures(s.backingSequences, s.songs);
+      cx.out << "  " << name << ": " << int{s.styles.blockCount} << " Blocks, " << 4 * m.free
+             << " bytes of event memory free\n";
+      UnloadDocument(cx.ws, d);
+    }
+  }
+  return status;
 }
 
 }  // namespace tolvane

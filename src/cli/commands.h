@@ -20,5 +20,8 @@ struct CliContext {
 int InfoCommand(CliContext& cx, const std::string& set);
 int CheckCommand(CliContext& cx, const std::vector<std::string>& sets);
 int ResaveCommand(CliContext& cx, const std::string& set, const std::string& destination);
+// Each disk image's Sets with their Block count and free event memory, and
+// the image's free space.
+int ListCommand(CliContext& cx, const std::vector<std::string>& images);
 
 }  // namespace tolvane

@@ -16,13 +16,15 @@
 #include "set_argument.h"
 #include "sets/data_folder.h"
 #include "sets/set_files.h"
+#include "mtools_images.h"
 #include "storage/tables.h"
 
 namespace {
 
 const char* const kSetHelp =
     "SET is a Set's path without extension, or the path of any one of its five\n"
-    "files (.ARR, .STY, .PCG, .BSQ, .SNG).\n"
+    "files (.ARR, .STY, .PCG, .BSQ, .SNG), or IMAGE::NAME for the Set NAME in\n"
+    "the floppy disk image IMAGE (.IMG, .IMA), read and written through mtools.\n"
     "Exit status: 0 done, 1 a difference or a failed write, 2 a Set that cannot\n"
     "be read or a wrong command line.";
 
@@ -91,6 +93,9 @@ int main(int argc, char** argv) {  // NOLINT(bugprone-exception-escape)
       ->check(CLI::IsMember({"arrangements", "styles", "programs"}));
   AddPresetsOption(subset, a);
   subset->add_option("SET", a.sets, "The Sets")->required()->type_name("");
+  CLI::App* ls = app.add_subcommand("ls", "List the Sets of each disk image with their Block count and free event "
+                                          "memory, and the image's free space.");
+  ls->add_option("IMAGE", a.sets, "The disk images")->required()->type_name("");
   CLI::App* run = app.add_subcommand("run", "Carry out a script of edits, as the editor's Edit menu and drops do "
                                             "them. Nothing is written but by save; a Set left with changes is "
                                             "named and exit status is 1.");
@@ -120,6 +125,8 @@ int main(int argc, char** argv) {  // NOLINT(bugprone-exception-escape)
 
   ConsoleUi ui;
   Workspace ws(ui, ui);
+  MtoolsImages images;
+  ws.diskImages = &images;
   ui.prefix = "tolvane-cli: ";
   if (!BuildTables(ws, dataFolder)) return 2;
   if (a.presets.empty() ? !LoadPresetNames(ws) : !LoadPresetNamesFrom(ws, a.presets, std::cerr)) return 2;
@@ -130,6 +137,7 @@ int main(int argc, char** argv) {  // NOLINT(bugprone-exception-escape)
 
   if (info->parsed()) return InfoCommand(cx, SetPathFromArgument(a.set));
   if (check->parsed()) return CheckCommand(cx, SetPaths(a.sets));
+  if (ls->parsed()) return ListCommand(cx, a.sets);
   if (resave->parsed()) return ResaveCommand(cx, SetPathFromArgument(a.set), SetPathFromArgument(a.destination));
   if (report->parsed())
     return ReportCommand(cx, SetPathFromArgument(a.set), report->count("--date") > 0 ? a.date : CurrentReportDate());

@@ -28,7 +28,7 @@ int SubsetCommand(CliContext& cx, int kind, const std::vector<std::string>& sets
       status = 2;
       continue;
     }
-    cx.out << SubsetDataRows(cx.ws, d, kind, cx.ws.Slot(d).name);
+    cx.out << SubsetDataRows(cx.ws, d, kind, DocumentCaption(cx.ws.Slot(d)));
     UnloadDocument(cx.ws, d);
   }
   cx.out.flush();

@@ -5,6 +5,7 @@
 #include <iterator>
 #include <sstream>
 
+#include "mtools_images.h"
 #include "preset_file.h"
 #include "script.h"
 #include "script_runner.h"
@@ -45,6 +46,8 @@ int RunScriptCommand(const ScriptOptions& options) {
   ScriptUi ui(std::cerr);
   ui.answerAll = options.answerAll;
   Workspace ws(ui, ui);
+  MtoolsImages images;
+  ws.diskImages = &images;
   if (!BuildTables(ws, options.programFolder)) return 2;
   if (options.presets.empty() ? !LoadPresetNames(ws) : !LoadPresetNamesFrom(ws, options.presets, std::cerr)) return 2;
   return RunScript(ws, ui, script.commands);

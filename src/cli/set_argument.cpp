@@ -17,7 +17,10 @@ std::string SetPathFromArgument(const std::string& argument) {
     for (int k = 0; k < kSetFileKinds; ++k)
       if (EqualsIgnoreAsciiCase(extension, KindExtension(k))) path.resize(path.size() - 4);
   }
-  if (path.find('/') == std::string::npos) path = "./" + path;
+  // IMAGE::NAME names a Set inside a disk image.
+  const auto images = path.rfind("::");
+  const std::string place = images == std::string::npos ? path : path.substr(0, images);
+  if (place.find('/') == std::string::npos) path = "./" + path;
   return path;
 }
 

@@ -61,6 +61,18 @@ class UserInterface {
   virtual int SelectArrangement(int d, int current, const std::string& caption) = 0;
   virtual int SelectStyle(int d, int current, const std::string& caption) = 0;
   virtual int SelectProgram(int d, int current, const std::string& caption) = 0;
+
+  // One entry of a list to choose (the Sets of a disk image): its index, or
+  // -1 when cancelled. A front end without such a dialog cancels.
+  virtual int ChooseFromList(const std::string& /*title*/, const std::string& /*prompt*/,
+                             const std::vector<std::string>& /*entries*/) {
+    return -1;
+  }
+  // A line of text typed by the user; nothing when cancelled.
+  virtual std::optional<std::string> AskText(const std::string& /*title*/, const std::string& /*prompt*/,
+                                             const std::string& /*initial*/) {
+    return std::nullopt;
+  }
 };
 
 // The document window of one Set, addressed by its document number.

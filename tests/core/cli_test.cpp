@@ -89,6 +89,30 @@ TEST(Cli, CommandsAnswerWithTheirStatusAndText) {
   EXPECT_NE(RunCli("info " + data + "/DEMO/DEMO").out.find("  A11 Pop Ballad (U23)\n"), std::string::npos);
 }
 
+// IMAGE::NAME wherever a Set is taken, and ls over images.
+TEST(Cli, SetsInDiskImages) {
+  TempDir dir;
+  const std::string demo = std::string(TOLVANE_DATA_DIR) + "/DEMO/DEMO";
+  const std::string image = dir / "DISK.IMG";
+  const std::tuple<std::string, int, std::string> cases[] = {
+      {"resave " + demo + " " + image + "::demo", 0, ""},
+      {"resave " + image + "::DEMO.STY " + image + "::COPY", 0, ""},
+      {"check " + image + "::COPY", 0, image + "::COPY: identical\n"},
+      {"ls " + image + " " + dir / "NONE.IMG", 2,
+       image + ": 2 Sets, 941568 bytes free\n  COPY: 8 Blocks, 51228 bytes of event memory free\n"
+               "  DEMO: 8 Blocks, 51228 bytes of event memory free\n" +
+           dir / "NONE.IMG: File " + dir / "NONE.IMG not found\n"},
+      {"resave " + demo + " " + image + "::TOOLONGNAME", 2,
+       image + "::TOOLONGNAME: a Set in a disk image has a name of 1 to 8 letters, digits or ! # $ % & ' ( ) - @ ^ _ ` { } ~\n"},
+  };
+  for (const auto& [arguments, status, out] : cases) {
+    const CliRun run = RunCli(arguments);
+    EXPECT_EQ(run.status, status) << arguments;
+    EXPECT_EQ(run.out, out);
+  }
+  EXPECT_NE(RunCli("subset --kind styles " + image + "::COPY").out.find("\nCOPY in DISK.IMG\tU11\t"), std::string::npos);
+}
+
 std::string Expected(const std::string& name) {
   const Bytes bytes = ReadFileBytes(std::string(TOLVANE_EXPECTED_DIR) + "/" + name);
   return std::string(bytes.begin(), bytes.end());

@@ -50,6 +50,31 @@ ScriptedUi& ScriptedUi::ExpectSelection(int kind, int answer) {
   return *this;
 }
 
+ScriptedUi& ScriptedUi::ExpectChoice(const std::string& answer) {
+  Step s(StepKind::Choice);
+  s.choice = answer;
+  script_.push_back(s);
+  return *this;
+}
+
+int ScriptedUi::ChooseFromList(const std::string&, const std::string& prompt, const std::vector<std::string>& entries) {
+  std::string shown = prompt;
+  for (const auto& e : entries) shown += " " + e;
+  choices.push_back(shown);
+  const auto s = Next(StepKind::Choice, "list: " + shown);
+  for (std::size_t i = 0; s && i < entries.size(); ++i)
+    if (entries[i] == s->choice) return static_cast<int>(i);
+  return -1;
+}
+
+std::optional<std::string> ScriptedUi::AskText(const std::string&, const std::string& prompt,
+                                               const std::string& initial) {
+  choices.push_back(prompt + " " + initial);
+  const auto s = Next(StepKind::Choice, "text: " + prompt);
+  if (!s || s->choice.empty()) return std::nullopt;
+  return s->choice;
+}
+
 std::optional<ScriptedUi::Step> ScriptedUi::Next(StepKind kind, const std::string& shown) {
   if (script_.empty() || script_.front().kind != kind) {
     ADD_FAILURE() << "unexpected " << shown;

@@ -27,11 +27,16 @@ class ScriptedUi : public UserInterface, public DocumentView {
   // Script: the next selection dialog is of this kind (0 Arrangement, 1 Style,
   // 2 Program) and returns answer (-1: cancelled).
   ScriptedUi& ExpectSelection(int kind, int answer);
+  // Script: the next list choice picks the entry `answer`, or the next text
+  // asked for is `answer`; empty cancels either.
+  ScriptedUi& ExpectChoice(const std::string& answer);
 
   // Everything shown, in order; selection dialogs as "d current caption".
   std::vector<MessageRequest> messages;
   std::vector<FileDialogRequest> fileDialogs;
   std::vector<std::string> selections;
+  // List choices and texts asked for: prompt, then the entries.
+  std::vector<std::string> choices;
   // View calls: "open 1", "caption 1 X", "undo 1 0", "refresh 1 2",
   // "show 1 0 12" (Set, kind, item), "cell 1 0 12".
   std::vector<std::string> events;
@@ -58,6 +63,10 @@ class ScriptedUi : public UserInterface, public DocumentView {
   int SelectProgram(int d, int current, const std::string& caption) override {
     return Select(2, d, current, caption);
   }
+  int ChooseFromList(const std::string& title, const std::string& prompt,
+                     const std::vector<std::string>& entries) override;
+  std::optional<std::string> AskText(const std::string& title, const std::string& prompt,
+                                     const std::string& initial) override;
 
   // DocumentView
   void OpenDocumentWindow(int d) override { Event("open", d); }
@@ -68,7 +77,7 @@ class ScriptedUi : public UserInterface, public DocumentView {
   void RefreshItem(int d, int kind, int number) override { Event("cell", d, Pair(kind, number)); }
 
  private:
-  enum class StepKind { Message, File, Selection };
+  enum class StepKind { Message, File, Selection, Choice };
   struct Step {
     explicit Step(StepKind k = StepKind::Message) : kind(k) {}
     StepKind kind;
@@ -77,6 +86,7 @@ class ScriptedUi : public UserInterface, public DocumentView {
     MsgResult answer = MsgResult::Ok;
     FileDialogResult file;
     int selectionKind = 0, selectionAnswer = -1;
+    std::string choice;
   };
   // The next scripted step if it is of this kind; otherwise the test fails.
   std::optional<Step> Next(StepKind kind, const std::string& shown);

@@ -11,6 +11,7 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QPrintDialog>
+#include <QLineEdit>
 #include <QTextBrowser>
 
 #include <cstdio>
@@ -22,6 +23,7 @@
 #include "details/sequence_details.h"
 #include "details/style_details.h"
 #include "smallest_screen.h"
+#include "dialogs/disk_image_dialogs.h"
 #include "dialogs/select_item_dialog.h"
 #include "document/bank_grid.h"
 #include "document/document_window.h"
@@ -38,7 +40,9 @@
 #include "shell/main_window.h"
 #include "shell/options_dialog.h"
 #include "shell/tip_dialog.h"
+#include "sets/image_sets.h"
 #include "sets/workspace.h"
+#include "storage/tables.h"
 #include "ui/look.h"
 #include "ui/progress_window.h"
 #include "ui/qt_user_interface.h"
@@ -151,6 +155,26 @@ int main(int argc, char** argv) {
   main->setGeometry(whole);
   main->showMaximized();
   main->TileWindows();
+  // A Set inside a floppy disk image, and the dialogs of disk images.
+  const std::string image = h.Folder().toStdString() + "/DISK07.IMG";
+  std::vector<std::pair<std::string, Bytes>> demoFiles;
+  for (int k = 0; k < kSetFileKinds; ++k) {
+    Bytes bytes;
+    ReadWholeFile(h.DemoSet() + KindExtension(k), bytes);
+    demoFiles.emplace_back("DEMO" + KindExtension(k), bytes);
+  }
+  std::size_t failedAt = 0;
+  if (!MakeDiskImage(h.Ws(), image, 1440, "DISK07") ||
+      ReplaceFilesInImage(h.Ws(), image, demoFiles, failedAt) != ImageFault::None ||
+      OpenSet(h.Ws(), OpenMode::Open, ImageSetPath(image, "DEMO")) == 0)
+    return 1;
+  Save(main, "main_set_in_disk_image");
+  ChooseFromListDialog chooseSet(main, QStringLiteral("Select a Korg-i3 Set"), QStringLiteral("Sets in DISK07.IMG:"),
+                                 {QStringLiteral("DEMO"), QStringLiteral("LIVE"), QStringLiteral("SONGS2")});
+  SaveShown(chooseSet, "dialog_choose_set_in_image");
+  NewDiskImageDialog newImage(main);
+  newImage.txtLabel->setText(QStringLiteral("DISK07"));
+  SaveShown(newImage, "dialog_new_disk_image");
 
   AboutDialog about(main);
   SaveShown(about, "dialog_about");
@@ -232,6 +256,8 @@ int main(int argc, char** argv) {
   Save(&help, "window_help");
   help.Browser()->setSource(help.Browser()->source().resolved(QUrl(QStringLiteral("window.html#grids"))));
   Save(&help, "window_help_topic");
+  help.Browser()->setSource(help.Browser()->source().resolved(QUrl(QStringLiteral("disk_images.html"))));
+  Save(&help, "window_help_disk_images");
   help.hide();
 
   for (QMdiSubWindow* sub : main->Area()->subWindowList()) sub->close();

@@ -28,6 +28,7 @@ void DocumentMenus::Build(QObject* owner) {
   // The usual keys of a desktop editor for the File commands.
   fNew = Entry(file, "mnuFNew", QStringLiteral("&New"), QKeySequence(QStringLiteral("Ctrl+N")));
   fOpen = Entry(file, "mnuFOpen", QStringLiteral("&Open..."), QKeySequence(QStringLiteral("Ctrl+O")));
+  fNewImage = Entry(file, "mnuFNewImage", QStringLiteral("New &Disk Image..."));
   fClose = Entry(file, "mnuFClose", QStringLiteral("&Close"), QKeySequence(QStringLiteral("Ctrl+F4")));
   fSave = Entry(file, "mnuFSave", QStringLiteral("&Save"), QKeySequence(QStringLiteral("Ctrl+S")));
   fSaveAs = Entry(file, "mnuFSaveAs", QStringLiteral("Sa&ve As..."), QKeySequence(QStringLiteral("Ctrl+Shift+S")));

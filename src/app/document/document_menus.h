@@ -15,6 +15,7 @@ struct DocumentMenus {
   QMenu* file = nullptr;
   QAction* fNew = nullptr;
   QAction* fOpen = nullptr;
+  QAction* fNewImage = nullptr;
   QAction* fClose = nullptr;
   QAction* fSave = nullptr;
   QAction* fSaveAs = nullptr;

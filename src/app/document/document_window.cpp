@@ -122,6 +122,7 @@ DocumentWindow::~DocumentWindow() { delete programProgress_.data(); }
 void DocumentWindow::ConnectMenus() {
   connect(menus_.fNew, &QAction::triggered, this, [this] { shell_.NewSet(); });
   connect(menus_.fOpen, &QAction::triggered, this, [this] { shell_.OpenSetWithDialog(); });
+  connect(menus_.fNewImage, &QAction::triggered, this, [this] { shell_.NewDiskImage(); });
   connect(menus_.fClose, &QAction::triggered, this, [this] {
     if (QMdiSubWindow* sub = SubWindow())
       sub->close();
@@ -190,7 +191,7 @@ void DocumentWindow::Setup(int d) {
   ws_.Slot(d).gridTags = {0, 48, 320};
   SyncWindowChecks();
   undoKinds_ = {};
-  SetCaption(ws_.Slot(d).name);
+  SetCaption(DocumentCaption(ws_.Slot(d)));
   d_ = d;
   FollowModified();
   SetUndoEntry(menus_, false);

@@ -14,6 +14,8 @@ class ShellCommands {
   virtual ~ShellCommands() = default;
   virtual void NewSet() = 0;
   virtual void OpenSetWithDialog() = 0;
+  // File > New Disk Image...
+  virtual void NewDiskImage() = 0;
   virtual void ExitProgram() = 0;
   virtual void CascadeWindows() = 0;
   virtual void TileWindows() = 0;

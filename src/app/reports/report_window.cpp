@@ -64,7 +64,7 @@ ReportWindow::ReportWindow(Workspace& ws, int d, std::string text, QWidget* pare
       choosePrinter_(RunPrintDialog) {
   setObjectName(QStringLiteral("FReport"));
   setModal(true);
-  setWindowTitle(FromMessageText(ReportCaption(ws.Slot(d).name)));
+  setWindowTitle(FromMessageText(ReportCaption(DocumentCaption(ws.Slot(d)))));
   setProperty("tag", QString::number(d));
 
   txtRep = new QPlainTextEdit(this);

@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QScreen>
 
+#include "mtools_images.h"
 #include "shell/main_window.h"
 #include "shell/preferences_store.h"
 #include "shell/shell_dialogs.h"
@@ -51,6 +52,8 @@ Application::Application(const ShellEnvironment& env)
       dialogs_(DialogsOf(env, ownDialogs_, [this] { return static_cast<QWidget*>(main_.get()); })),
       settings_(SettingsOf(env, ownSettings_)),
       ws_(ui_, documents_) {
+  images_ = std::make_unique<MtoolsImages>();
+  ws_.diskImages = images_.get();
   main_ = std::make_unique<MainWindow>(ws_, documents_, dialogs_, settings_);
   documents_.Attach(&ws_, &ui_, main_.get(), main_->Area());
   if (ownUi_) ownUi_->Attach(&ws_, [this] { return static_cast<QWidget*>(main_.get()); });

@@ -58,6 +58,8 @@ class Application {
   SettingsStore& settings_;
   DocumentWindows documents_;
   Workspace ws_;
+  // Sets inside disk images, through mtools.
+  std::unique_ptr<DiskImages> images_;
   std::unique_ptr<MainWindow> main_;
 };
 

@@ -8,6 +8,7 @@
 #include <QMenuBar>
 #include <QStatusBar>
 
+#include "dialogs/disk_image_dialogs.h"
 #include "document/document_window.h"
 #include "document/document_windows.h"
 #include "shell/keyboard_picture.h"
@@ -48,6 +49,8 @@ MainWindow::MainWindow(Workspace& ws, DocumentWindows& documents, ShellDialogs& 
   mnuFOpen = mnuFile->addAction(QStringLiteral("&Open"));
   mnuFOpen->setObjectName(QStringLiteral("mnuFOpen"));
   mnuFOpen->setShortcut(QKeySequence(QStringLiteral("Ctrl+O")));
+  mnuFNewImage = mnuFile->addAction(QStringLiteral("New &Disk Image..."));
+  mnuFNewImage->setObjectName(QStringLiteral("mnuFNewImage"));
   mnuFExit = mnuFile->addAction(QStringLiteral("E&xit"));
   mnuFExit->setObjectName(QStringLiteral("mnuFExit"));
   mnuFExit->setShortcut(QKeySequence(QStringLiteral("Ctrl+Q")));
@@ -61,6 +64,7 @@ MainWindow::MainWindow(Workspace& ws, DocumentWindows& documents, ShellDialogs& 
 
   connect(mnuFNew, &QAction::triggered, this, &MainWindow::NewSet);
   connect(mnuFOpen, &QAction::triggered, this, &MainWindow::OpenSetWithDialog);
+  connect(mnuFNewImage, &QAction::triggered, this, &MainWindow::NewDiskImage);
   connect(mnuFExit, &QAction::triggered, this, &MainWindow::ExitProgram);
   connect(mnuHTopics, &QAction::triggered, this, [this] { dialogs_.ShowHelp(); });
   connect(mnuHAbout, &QAction::triggered, this, [this] { dialogs_.ShowAbout(); });
@@ -91,6 +95,8 @@ QString MainWindow::AboutCaption() const { return mnuHAbout->text(); }
 void MainWindow::NewSet() { OpenSet(ws_, OpenMode::New, ""); }
 
 void MainWindow::OpenSetWithDialog() { OpenSet(ws_, OpenMode::Open, ""); }
+
+void MainWindow::NewDiskImage() { NewDiskImageCommand(ws_, this); }
 
 void MainWindow::ExitProgram() { close(); }
 

@@ -32,6 +32,7 @@ class MainWindow : public QMainWindow, public ShellCommands {
 
   void NewSet() override;
   void OpenSetWithDialog() override;
+  void NewDiskImage() override;
   void ExitProgram() override;
   void CascadeWindows() override;
   void TileWindows() override;
@@ -43,6 +44,7 @@ class MainWindow : public QMainWindow, public ShellCommands {
   QMenu* mnuFile;
   QAction* mnuFNew;
   QAction* mnuFOpen;
+  QAction* mnuFNewImage;
   QAction* mnuFExit;
   QMenu* mnuHelp;
   QAction* mnuHTopics;

@@ -3,8 +3,11 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFileDialog>
+#include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 
+#include "dialogs/disk_image_dialogs.h"
 #include "dialogs/select_item_dialog.h"
 #include "ui/cp1252.h"
 #include "ui/progress_window.h"
@@ -127,6 +130,28 @@ MsgResult QtUserInterface::ShowMessage(const MessageRequest& request) {
   const int button = box->exec();
   QApplication::restoreOverrideCursor();
   return ResultOfButton(button);
+}
+
+int QtUserInterface::ChooseFromList(const std::string& title, const std::string& prompt,
+                                    const std::vector<std::string>& entries) {
+  QStringList shown;
+  for (const auto& e : entries) shown << FromMessageText(e);
+  ChooseFromListDialog dialog(Parent(), FromMessageText(title), FromMessageText(prompt), shown);
+  QApplication::setOverrideCursor(Qt::ArrowCursor);
+  const bool chosen = dialog.exec() == QDialog::Accepted;
+  QApplication::restoreOverrideCursor();
+  return chosen ? dialog.Chosen() : -1;
+}
+
+std::optional<std::string> QtUserInterface::AskText(const std::string& title, const std::string& prompt,
+                                                    const std::string& initial) {
+  bool ok = false;
+  QApplication::setOverrideCursor(Qt::ArrowCursor);
+  const QString text = QInputDialog::getText(Parent(), FromMessageText(title), FromMessageText(prompt),
+                                             QLineEdit::Normal, FromMessageText(initial), &ok);
+  QApplication::restoreOverrideCursor();
+  if (!ok) return std::nullopt;
+  return ToPath(text);  // a Set name, used in a file name
 }
 
 FileDialogResult QtUserInterface::ChooseFile(const FileDialogRequest& request) {

@@ -44,6 +44,10 @@ class QtUserInterface : public UserInterface {
   int SelectArrangement(int d, int current, const std::string& caption) override;
   int SelectStyle(int d, int current, const std::string& caption) override;
   int SelectProgram(int d, int current, const std::string& caption) override;
+  int ChooseFromList(const std::string& title, const std::string& prompt,
+                     const std::vector<std::string>& entries) override;
+  std::optional<std::string> AskText(const std::string& title, const std::string& prompt,
+                                     const std::string& initial) override;
 
   ProgressWindow* Progress();
 

@@ -36,7 +36,7 @@ std::string SetReportHeader(const std::string& setName, const std::string& date)
 }
 
 std::string BuildSetReport(Workspace& ws, int d, const std::string& date) {
-  const std::string& name = ws.Slot(d).name;
+  const std::string name = DocumentCaption(ws.Slot(d));
   const SetStores& s = ws.Stores(d);
   ProgressShown progress{ws.ui};
   ws.ui.ShowProgress(kSetReportProgressCaption, 0, kProgressSteps);

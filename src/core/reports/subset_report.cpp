@@ -96,7 +96,7 @@ std::string SubsetDataRows(const Workspace& ws, int d, int kind, const std::stri
 }
 
 std::string SubsetReportText(const Workspace& ws, int d, int kind) {
-  return SubsetHeaderRow(kind) + SubsetDataRows(ws, d, kind, ws.Slot(d).name);
+  return SubsetHeaderRow(kind) + SubsetDataRows(ws, d, kind, DocumentCaption(ws.Slot(d)));
 }
 
 }  // namespace tolvane

@@ -12,7 +12,7 @@ namespace fs = std::filesystem;
 
 namespace tolvane {
 
-bool KeepDamagedOriginal(Workspace& ws, const std::string& destination) {
+bool KeepDamagedOriginal(Workspace& ws, const std::string& destination, const std::string& shownName) {
   std::error_code ec;
   if (!fs::exists(destination, ec)) return true;  // nothing left to keep
   const std::string backup = destination + ".BAK";
@@ -25,7 +25,7 @@ bool KeepDamagedOriginal(Workspace& ws, const std::string& destination) {
   else
     return false;
   ws.ui.ShowMessage({MsgIcon::Exclamation, MsgButtons::Ok, MsgResult::Ok, "",
-                     "The original " + BaseNameOf(destination) + " could not be read whole.\r\n" + kept});
+                     "The original " + (shownName.empty() ? BaseNameOf(destination) : shownName) + " could not be read whole.\r\n" + kept});
   return true;
 }
 

@@ -28,21 +28,34 @@ std::vector<FileFilter> SetFileFilters() {
   return filters;
 }
 
-std::string KindFilePath(const std::string& setPath, int kind) {
+std::vector<FileFilter> SetAndImageFilters() {
+  std::vector<FileFilter> filters = SetFileFilters();
+  filters.push_back({"Disk images", "*.img *.ima"});
+  return filters;
+}
+
+std::string KindFilePath(const std::string& setPath, int kind, bool* exists) {
   const std::string folder = FolderOf(setPath);
   const std::string wanted = BaseNameOf(setPath) + KindExtension(kind);
   std::string upper = (folder.empty() ? "" : folder + "/") + UpperAscii(wanted);
   std::error_code ec;
-  if (fs::exists(upper, ec)) return upper;
+  if (fs::exists(upper, ec)) {
+    if (exists != nullptr) *exists = true;
+    return upper;
+  }
   // Prefer the exact name, then the first case-insensitive match in name order.
   std::string found;
   for (fs::directory_iterator it(folder.empty() ? "." : folder, ec), end; !ec && it != end; it.increment(ec)) {
     const std::string name = it->path().filename().string();
-    if (name == wanted) return (folder.empty() ? "" : folder + "/") + name;
+    if (name == wanted) {
+      found = name;
+      break;
+    }
     if (EqualsIgnoreAsciiCase(name, wanted) && (found.empty() || name < found)) found = name;
   }
-  if (!found.empty()) return (folder.empty() ? "" : folder + "/") + found;
-  return upper;
+  const std::string path = found.empty() ? upper : (folder.empty() ? "" : folder + "/") + found;
+  if (exists != nullptr) *exists = !found.empty() && fs::exists(path, ec);
+  return path;
 }
 
 }  // namespace tolvane

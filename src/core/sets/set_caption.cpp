@@ -6,9 +6,10 @@ namespace tolvane {
 
 std::string SetNameInMessages(const Workspace& ws, int d) {
   const DocumentSlot& slot = ws.Slot(d);
+  const std::string caption = DocumentCaption(slot);
   for (int other = 1; other <= ws.SlotCount(); ++other)
-    if (other != d && ws.InUse(other) && ws.Slot(other).name == slot.name) return slot.name + " in " + slot.folder;
-  return slot.name;
+    if (other != d && ws.InUse(other) && DocumentCaption(ws.Slot(other)) == caption) return caption + " in " + slot.folder;
+  return caption;
 }
 
 }  // namespace tolvane

@@ -2,8 +2,11 @@
 // Opening, creating, saving and closing Sets, and the messages they share.
 
 #include <functional>
+#include <memory>
 #include <optional>
+#include <span>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "storage/bytes.h"
@@ -13,8 +16,33 @@ namespace tolvane {
 
 // A Set file whose header has been checked. Its bytes are read whole by the
 // reader, one file at a time; no file stays open after a read.
+// Memory that a read fills at once: not cleared first, which for a Style
+// file of half a megabyte is a good part of the time its opening takes.
+template <class T>
+struct UnclearedAllocator : std::allocator<T> {
+  template <class U>
+  struct rebind {
+    using other = UnclearedAllocator<U>;
+  };
+  UnclearedAllocator() = default;
+  template <class U>
+  explicit UnclearedAllocator(const UnclearedAllocator<U>&) {}
+  template <class U>
+  void construct(U* p) noexcept {
+    ::new (static_cast<void*>(p)) U;
+  }
+  template <class U, class... Args>
+  void construct(U* p, Args&&... args) {
+    ::new (static_cast<void*>(p)) U(std::forward<Args>(args)...);
+  }
+};
+using FileBytes = std::vector<std::uint8_t, UnclearedAllocator<std::uint8_t>>;
+
 struct KindFile {
   std::string path;
+  // The file read whole when its header was checked (none when it could
+  // not be read to its end: its reader reads it again and says so).
+  std::optional<FileBytes> bytes;
 };
 
 // The whole content of a file; false when it cannot be read.
@@ -31,13 +59,24 @@ std::string FolderOf(const std::string& path);
 std::string BaseNameOf(const std::string& path);
 // The filters of the Set dialogs: All, then each of the five files.
 std::vector<FileFilter> SetFileFilters();
+// The same, then "Disk images" (*.img *.ima): the open and save dialogs'.
+std::vector<FileFilter> SetAndImageFilters();
 // The file of kind k of the Set path (folder/base name), found in its folder
 // by a case-insensitive match; the upper-case name when there is none.
-std::string KindFilePath(const std::string& setPath, int kind);
+// `exists`, when given, tells whether that file is there.
+std::string KindFilePath(const std::string& setPath, int kind, bool* exists = nullptr);
 
 // Reads path + the kind's extension and checks its header. Shows its own
 // message and returns nothing on failure.
 std::optional<KindFile> OpenKindFile(Workspace& ws, const std::string& setPath, int kind);
+
+// The header check of OpenKindFile on a file read whole: the KindFile
+// holding the bytes, or nothing after the message naming shownName.
+std::optional<KindFile> CheckKindBytes(Workspace& ws, const std::string& path, Bytes bytes,
+                                       const std::string& shownName, int kind);
+// The bytes of a checked file: those read at opening, or read now into
+// `storage`. False when it cannot be read.
+bool KindFileBytes(const KindFile& file, Bytes& storage, std::span<const std::uint8_t>& bytes);
 
 void ShowReadError(Workspace& ws, int kind, const std::string& detail);
 void ShowSaveError(Workspace& ws, int kind, const std::string& detail);
@@ -64,12 +103,15 @@ bool WriteKindFile(Workspace& ws, int d, int kind);
 bool WriteThroughScratch(Workspace& ws, const std::string& destination, const Bytes& bytes, int kind,
                          const std::function<bool()>& beforeReplacing = {});
 // Keeps a Set file that could not be read whole at opening as its name +
-// ".BAK" before it is first replaced, and says so. An existing ".BAK" is left
+// ".BAK" before it is first replaced, and says so (naming shownName when
+// given, the destination's file name else). An existing ".BAK" is left
 // as it is, and the message says that instead. False when the file could not
 // be kept; it must then not be replaced.
-bool KeepDamagedOriginal(Workspace& ws, const std::string& destination);
-// The dialog starts in `startFolder`, or with none in the "PathNam" folder.
-std::string ChooseSetDestination(Workspace& ws, const std::string& startFolder = {});
+bool KeepDamagedOriginal(Workspace& ws, const std::string& destination, const std::string& shownName = {});
+// The destination dialog, started in `startFolder` (with none, in the
+// "PathNam" folder). A disk image chosen there asks for the Set's name in it
+// (currentName offered) and gives IMAGE::NAME.
+std::string ChooseSetDestination(Workspace& ws, const std::string& startFolder = {}, const std::string& currentName = {});
 bool SaveSet(Workspace& ws, int d, const std::string& fullPath, bool allKinds);
 // Both return true when every file that was to be written has been written.
 bool SaveSetCommand(Workspace& ws, int d);

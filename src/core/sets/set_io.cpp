@@ -15,7 +15,7 @@ namespace tolvane {
 
 namespace {
 
-bool DecodeInto(Workspace& ws, const Bytes& bytes, int d, int kind) {
+bool DecodeInto(Workspace& ws, std::span<const std::uint8_t> bytes, int d, int kind) {
   SetStores& s = ws.Stores(d);
   switch (kind) {
     case kArrangement: return DecodeArrangementFile(bytes, s.arrangements);
@@ -42,8 +42,10 @@ Bytes EncodeKindFile(const SetStores& s, int kind) {
 }
 
 bool ReadKindFile(Workspace& ws, const KindFile& file, int d, int kind) {
-  Bytes bytes;
-  if (ReadWholeFile(file.path, bytes) && DecodeInto(ws, bytes, d, kind)) return true;
+  // The bytes read at opening are decoded where they lie.
+  Bytes storage;
+  std::span<const std::uint8_t> bytes;
+  if (KindFileBytes(file, storage, bytes) && DecodeInto(ws, bytes, d, kind)) return true;
   ShowReadError(ws, kind, "");
   return false;
 }

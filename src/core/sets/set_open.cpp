@@ -4,6 +4,7 @@
 #include <system_error>
 
 #include "editing/duplicate_names.h"
+#include "sets/image_sets.h"
 #include "sets/set_files.h"
 #include "storage/tables.h"
 #include "storage/text.h"
@@ -24,8 +25,9 @@ MsgResult Ask(Workspace& ws, MsgButtons buttons, MsgResult defaultButton, const 
 bool CreateMissingFiles(Workspace& ws, const std::string& setPath, const std::string& baseName) {
   for (int k = 0; k < kSetFileKinds; ++k) {
     std::error_code ec;
-    const std::string path = KindFilePath(setPath, k);
-    if (fs::exists(path, ec)) continue;
+    bool exists = false;
+    const std::string path = KindFilePath(setPath, k, &exists);
+    if (exists) continue;
     if (Ask(ws, MsgButtons::OkCancel, MsgResult::Cancel, "Open a Set",
             baseName + KindExtension(k) + " is missing.\r\nCreate it?") != MsgResult::Ok)
       return false;
@@ -62,7 +64,12 @@ int OpenSet(Workspace& ws, OpenMode mode, const std::string& name) {
   std::string setPath = name;
   std::string baseName;
   std::error_code ec;
-  if (!setPath.empty()) {
+  if (const auto inImage = SplitImageSetPath(setPath)) {
+    // A Set in a disk image: the image must still be there.
+    if (!fs::exists(inImage->image, ec)) return 0;
+    baseName = UpperAscii(inImage->name);
+    setPath = ImageSetPath(inImage->image, baseName);
+  } else if (!setPath.empty()) {
     const std::string folder = FolderOf(setPath);
     if (!fs::exists(folder, ec)) return 0;  // the folder has gone: nothing to open, nothing to say
     if (!fs::is_directory(folder, ec)) setPath.clear();
@@ -76,15 +83,22 @@ int OpenSet(Workspace& ws, OpenMode mode, const std::string& name) {
     FileDialogRequest dialog;
     dialog.title = "Select a " + std::string(kInstrumentName) + " Set";
     dialog.initialFolder = ws.prefs.pathNam;
-    dialog.filters = SetFileFilters();
+    dialog.filters = SetAndImageFilters();
     dialog.defaultExtension = KindExtension(kArrangement).substr(1);
     dialog.initialName = "*.*";
     dialog.fileMustExist = true;
     FileDialogResult chosen = ws.ui.ChooseFile(dialog);
     if (chosen.outcome != FileDialogResult::Outcome::Chosen || chosen.path.size() < 4) return 0;
-    const std::string withoutExtension = chosen.path.substr(0, chosen.path.size() - 4);
-    baseName = UpperAscii(BaseNameOf(withoutExtension));
-    setPath = FolderOf(withoutExtension) + "/" + baseName;
+    if (IsDiskImageFile(chosen.path)) {
+      // A disk image holds Sets: the user picks one of them.
+      setPath = ChooseSetInImage(ws, chosen.path);
+      if (setPath.empty()) return 0;
+      baseName = SplitImageSetPath(setPath)->name;
+    } else {
+      const std::string withoutExtension = chosen.path.substr(0, chosen.path.size() - 4);
+      baseName = UpperAscii(BaseNameOf(withoutExtension));
+      setPath = FolderOf(withoutExtension) + "/" + baseName;
+    }
 
     for (int other = 1; other <= ws.SlotCount(); ++other) {
       if (!ws.InUse(other) || ws.Slot(other).name != baseName) continue;
@@ -93,7 +107,9 @@ int OpenSet(Workspace& ws, OpenMode mode, const std::string& name) {
         return 0;
     }
   }
-  if (!CreateMissingFiles(ws, setPath, baseName)) return 0;
+  const auto inImage = SplitImageSetPath(setPath);
+  ImageListing listing;
+  if (inImage ? !CreateMissingImageFiles(ws, *inImage, listing) : !CreateMissingFiles(ws, setPath, baseName)) return 0;
 
   const int d = AllocateDocumentSlot(ws);
   BusyPointer busy(ws.ui);
@@ -103,8 +119,10 @@ int OpenSet(Workspace& ws, OpenMode mode, const std::string& name) {
 
   std::array<std::optional<KindFile>, kSetFileKinds> files;
   bool allOpened = true;
+  if (inImage) allOpened = OpenImageKindFiles(ws, *inImage, files, &listing);
   for (int k = 0; k < kSetFileKinds; ++k) {
     ws.Slot(d).modified[static_cast<std::size_t>(k)] = mode == OpenMode::New ? 1 : 0;
+    if (inImage) continue;
     files[static_cast<std::size_t>(k)] = OpenKindFile(ws, setPath, k);
     allOpened = allOpened && files[static_cast<std::size_t>(k)].has_value();
   }
@@ -123,7 +141,8 @@ int OpenSet(Workspace& ws, OpenMode mode, const std::string& name) {
     setPath = ws.prefs.pathNam + "/" + baseName;
   }
   DocumentSlot& slot = ws.Slot(d);
-  slot.folder = FolderOf(setPath);
+  slot.image = inImage && mode == OpenMode::Open ? inImage->image : "";
+  slot.folder = FolderOf(slot.image.empty() ? setPath : slot.image);
   ws.prefs.pathNam = slot.folder;
   slot.name = baseName;
 

@@ -23,6 +23,16 @@ bool DocumentSlot::AnyModified() const {
   return false;
 }
 
+std::string SetPathOf(const DocumentSlot& slot) {
+  return slot.image.empty() ? slot.folder + "/" + slot.name : slot.image + "::" + slot.name;
+}
+
+std::string DocumentCaption(const DocumentSlot& slot) {
+  if (slot.image.empty()) return slot.name;
+  const auto slash = slot.image.find_last_of('/');
+  return slot.name + " in " + (slash == std::string::npos ? slot.image : slot.image.substr(slash + 1));
+}
+
 Workspace::~Workspace() {
   std::error_code ec;
   if (!locations.scratchFolder.empty() && std::filesystem::is_empty(locations.scratchFolder, ec))

@@ -11,6 +11,7 @@
 #include "arrangements/arrangement_data.h"
 #include "arrangements/global_record.h"
 #include "ports.h"
+#include "sets/disk_images.h"
 #include "sets/file_steps.h"
 #include "programs/program_data.h"
 #include "sequences/sequence_data.h"
@@ -46,6 +47,9 @@ struct Locations {
 struct DocumentSlot {
   std::string name;    // base name as shown: upper case, or NEWSET + two digits
   std::string folder;  // without a trailing separator
+  // The disk image that holds the Set's files (folder is the image's), or
+  // empty for a Set in a folder.
+  std::string image;
   std::array<std::int16_t, 8> modified{};
   bool free = true;
   // The current item of the arrangement, style and program grids.
@@ -57,6 +61,12 @@ struct DocumentSlot {
 
   bool AnyModified() const;
 };
+
+// Where the Set of a slot lives: folder/NAME, or IMAGE::NAME for a Set in a
+// disk image.
+std::string SetPathOf(const DocumentSlot& slot);
+// What names the Set to the user: "MYSET", or "MYSET in DISK07.IMG".
+std::string DocumentCaption(const DocumentSlot& slot);
 
 struct SetStores {
   ArrangementSetData arrangements;
@@ -85,6 +95,9 @@ class Workspace {
   FileSteps fileSteps;
   // The folder of the last IStyle file chosen, where the next IStyle dialog starts.
   std::string istyleFolder;
+
+  // The file system inside disk images; none where a front end offers none.
+  DiskImages* diskImages = nullptr;
 
   // Document numbers count from 1.
   int SlotCount() const { return static_cast<int>(slots_.size()); }
