@@ -77,17 +77,29 @@ void VisitItem(const SetStores& set, int kind, int number, Part&& part) {
 }  // namespace
 
 void ContentHasher::Add(std::span<const std::uint8_t> bytes) {
-  std::size_t i = 0;
-  for (; i + 8 <= bytes.size(); i += 8) {
+  // Four independent lanes over 32 bytes at a time, so that the processor
+  // overlaps their multiplications: the Styles' event data is most of what
+  // a scan hashes.
+  auto round = [](std::uint64_t lane, std::uint64_t word) { return Rotate(lane + word * kMulB, 31) * kMulA; };
+  const std::uint8_t* p = bytes.data();
+  std::size_t left = bytes.size();
+  for (; left >= 32; p += 32, left -= 32) {
+    std::uint64_t w[4];
+    std::memcpy(w, p, 32);
+    lanes_[0] = round(lanes_[0], w[0]);
+    lanes_[1] = round(lanes_[1], w[1]);
+    lanes_[2] = round(lanes_[2], w[2]);
+    lanes_[3] = round(lanes_[3], w[3]);
+  }
+  for (; left >= 8; p += 8, left -= 8) {
     std::uint64_t w;
-    std::memcpy(&w, bytes.data() + i, 8);
-    a_ = Rotate(a_ ^ (w * kMulA), 29) * kMulB;
-    b_ = Rotate(b_ + (w ^ (w >> 29)) * kMulB, 31) * kMulA + 0x632BE59BD9B4E019ull;
+    std::memcpy(&w, p, 8);
+    lanes_[0] = round(lanes_[0], w);
+    lanes_[0] = Rotate(lanes_[0], 27) * kMulB;
   }
   std::uint64_t tail = 0;
-  if (i < bytes.size()) std::memcpy(&tail, bytes.data() + i, bytes.size() - i);
-  a_ = Rotate(a_ ^ ((tail + bytes.size()) * kMulA), 29) * kMulB;
-  b_ = Rotate(b_ + (tail ^ 0x5bd1e995) * kMulB, 31) * kMulA;
+  if (left > 0) std::memcpy(&tail, p, left);
+  lanes_[1] = round(lanes_[1], tail ^ (static_cast<std::uint64_t>(left) << 56));
   length_ += bytes.size();
 }
 
@@ -97,7 +109,11 @@ void ContentHasher::AddNumber(std::int64_t n) {
   Add(std::span<const std::uint8_t>(b, 8));
 }
 
-ContentHash ContentHasher::Result() const { return {Mix(a_ ^ length_), Mix(b_ + Rotate(length_, 17))}; }
+ContentHash ContentHasher::Result() const {
+  const std::uint64_t a = Rotate(lanes_[0], 1) + Rotate(lanes_[1], 7) + Rotate(lanes_[2], 12) + Rotate(lanes_[3], 18);
+  const std::uint64_t b = (lanes_[0] * kMulA) ^ Rotate(lanes_[1] * kMulB, 23) ^ Rotate(lanes_[2], 41) ^ lanes_[3];
+  return {Mix(a ^ length_), Mix(b + Rotate(length_, 17) + Mix(lanes_[2] ^ lanes_[3]))};
+}
 
 ContentHash HashItem(const SetStores& set, int kind, int number) {
   ContentHasher hasher;

@@ -10,8 +10,8 @@ namespace tolvane {
 
 struct SetStores;
 
-// Two independent 64-bit hashes of the bytes: items with equal hashes are
-// taken as identical (a chance collision is below one in 2^100).
+// A 128-bit hash of the bytes: items with equal hashes are taken as
+// identical; CompareSets checks the bytes themselves.
 struct ContentHash {
   std::uint64_t a = 0;
   std::uint64_t b = 0;
@@ -27,8 +27,8 @@ class ContentHasher {
   ContentHash Result() const;
 
  private:
-  std::uint64_t a_ = 0x9E3779B97F4A7C15ull;
-  std::uint64_t b_ = 0xC2B2AE3D27D4EB4Full;
+  std::uint64_t lanes_[4] = {0x9E3779B97F4A7C15ull, 0xC2B2AE3D27D4EB4Full, 0x165667B19E3779F9ull,
+                             0x27D4EB2F165667C5ull};
   std::uint64_t length_ = 0;
 };
 

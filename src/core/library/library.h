@@ -37,7 +37,7 @@ struct LibraryItem {
 struct FileStamp {
   std::string path;
   std::uint64_t size = 0;
-  std::int64_t modified = 0;  // the file system's time, in its own units
+  std::int64_t modified = 0;  // nanoseconds since 1970
   bool operator==(const FileStamp&) const = default;
 };
 

@@ -3,6 +3,8 @@
 // message is kept), or taken over from the previous scan when its files have
 // not changed.
 
+#include <sys/stat.h>
+
 #include <algorithm>
 #include <filesystem>
 #include <map>
@@ -29,13 +31,14 @@ struct FoundSet {
   std::vector<FileStamp> stamps;
 };
 
+// Size and time from one call to the system: a scan again of a thousand
+// Sets is mostly these.
 FileStamp StampOf(const std::string& path) {
   FileStamp stamp{path, 0, 0};
-  std::error_code ec;
-  stamp.size = fs::file_size(path, ec);
-  if (ec) stamp.size = 0;
-  const auto time = fs::last_write_time(path, ec);
-  if (!ec) stamp.modified = static_cast<std::int64_t>(time.time_since_epoch().count());
+  struct stat st {};
+  if (::stat(path.c_str(), &st) != 0) return stamp;
+  stamp.size = static_cast<std::uint64_t>(st.st_size);
+  stamp.modified = static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
   return stamp;
 }
 
