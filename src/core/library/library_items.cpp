@@ -33,13 +33,14 @@ std::string Folded(const std::string& name) {
 
 void AppendSetItems(const PresetNames& presets, const SetStores& s, std::uint32_t setIndex,
                     std::vector<LibraryItem>& items) {
-  auto add = [&](int kind, int number, std::string label, const std::string& storedName, int style = -2) {
+  // The label is made only for a named item: most places of most Sets are empty.
+  auto add = [&](int kind, int number, auto label, const std::string& storedName, int style = -2) {
     std::string name = Shown(storedName);
     if (name.empty()) return;
     LibraryItem& item = items.emplace_back();
     item.kind = kind;
     item.number = number;
-    item.label = std::move(label);
+    item.label = label();
     item.folded = Folded(name);
     item.name = std::move(name);
     item.set = setIndex;
@@ -51,18 +52,18 @@ void AppendSetItems(const PresetNames& presets, const SetStores& s, std::uint32_
   };
   for (int n = 0; n < kArrangementCount; ++n) {
     const ArrangementRecord& r = s.arrangements.records[static_cast<std::size_t>(n)];
-    add(kArrangement, n, ArrangementLabel(n), r.Name(), r.StyleNumber());
+    add(kArrangement, n, [n] { return ArrangementLabel(n); }, r.Name(), r.StyleNumber());
   }
   for (int i = 0; i < kUserStyleCount; ++i)
-    add(kStyle, kFirstUserStyleNumber + i, UserStyleLabel(i), s.styles.headers[static_cast<std::size_t>(i)].Name());
+    add(kStyle, kFirstUserStyleNumber + i, [i] { return UserStyleLabel(i); }, s.styles.headers[static_cast<std::size_t>(i)].Name());
   for (int u = 0; u < kUserItemCount; ++u)
-    add(kProgram, UserProgramNumber(u), UserProgramLabel(u), UserProgramName(s.programs, u));
+    add(kProgram, UserProgramNumber(u), [u] { return UserProgramLabel(u); }, UserProgramName(s.programs, u));
   for (int i = 0; i < kSequenceItemCount; ++i) {
     const BackingSequenceRecord& r = s.backingSequences.records[static_cast<std::size_t>(i)];
-    add(kBackingSequence, i, std::to_string(i), r.Name(), r.Style());
+    add(kBackingSequence, i, [i] { return std::to_string(i); }, r.Name(), r.Style());
   }
   for (int i = 0; i < kSequenceItemCount; ++i)
-    add(kSong, i, std::to_string(i), s.songs.records[static_cast<std::size_t>(i)].Name());
+    add(kSong, i, [i] { return std::to_string(i); }, s.songs.records[static_cast<std::size_t>(i)].Name());
 }
 
 std::string LibraryKindName(int kind) {
