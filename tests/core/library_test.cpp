@@ -10,6 +10,8 @@
 #include "library/library.h"
 #include "library/library_filter.h"
 #include "library/set_compare.h"
+#include "library/set_reading.h"
+#include "editing/drag_drop.h"
 #include "mtools_images.h"
 #include "process_runner.h"
 #include "set_builder.h"
@@ -96,6 +98,36 @@ TEST_F(LibraryTest, ScansFoldersAndImagesListsTheUnreadableAndReadsOnlyChangedSe
   EXPECT_EQ(Described(changed, groups.back().items),
             (std::vector<std::string>{"DEMO A11 Pop Ballad U23", "DISK in DISK07.IMG A11 Pop Ballad U23"}));
   EXPECT_TRUE(SameNameDifferent(changed).empty());
+}
+
+// A library row dropped on an open Set: its Set read into a slot without a
+// window, the drop of another Set, the slot freed without becoming "OldSetNam".
+TEST_F(LibraryTest, DropFromALibrarySetCopiesTheItemAndFreesItsSlot) {
+  t.ws.prefs.warnDupl = 0;
+  t.ws.prefs.oldSetNam = "LAST";
+  const int target = ReadSetIntoFreeSlot(t.ws, t.dir / "c/b/EMPTY");
+  const int source = ReadSetIntoFreeSlot(t.ws, t.dir / "c/a/DEMO");
+  ASSERT_TRUE(target != 0 && source != 0);
+  // The Program D11 of DEMO onto D12 of the empty Set: no call to find again.
+  EXPECT_EQ(DropItem(t.ws, DragSource{source, kProgram, 320}, target, kProgram, 321), DropResult::Copied);
+  ReleaseReadSet(t.ws, source);
+  EXPECT_EQ(t.ws.Stores(target).programs.records[1], t.ws.Stores(source).programs.records[0]);
+  EXPECT_TRUE(t.ws.Slot(source).free);
+  EXPECT_EQ(t.ws.prefs.oldSetNam, "LAST");
+}
+
+TEST_F(LibraryTest, ACancelledScanKeepsTheSetsReadSoFar) {
+  std::atomic<bool> cancel{false};
+  std::vector<std::string> told;
+  ScanFeedback feedback{[&](std::size_t done, std::size_t total, const std::string& set) {
+                          told.push_back(std::to_string(done) + "/" + std::to_string(total) + " " + set);
+                          cancel = done == 1;
+                        },
+                        &cancel};
+  const Library lib = ScanLibrary(LibraryReadingOf(t.ws, &images), {t.dir / "c"}, feedback);
+  EXPECT_TRUE(lib.cancelled);
+  EXPECT_EQ(told, (std::vector<std::string>{"0/4 " + t.dir / "c/a/DEMO", "1/4 " + t.dir / "c/a/deep/COPY"}));
+  EXPECT_EQ(lib.sets.size(), 2u);
 }
 
 // Two Sets that differ in known places, and the lines that tell.
