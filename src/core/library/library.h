@@ -88,8 +88,9 @@ struct ScanFeedback {
 
 // Scans the places: a folder (with its subfolders), a disk image (every Set
 // in it), or a Set (folder/NAME, a file of it, or IMAGE::NAME). With a
-// previous library, a Set whose files have the same sizes and times is taken
-// over from it without being read.
+// previous library, a Set read then whose files have the same sizes and
+// times is taken over from it without being read. A disk image that cannot
+// be listed is one unreadable entry whose path is the image file.
 Library ScanLibrary(const LibraryReading& reading, const std::vector<std::string>& places,
                     const ScanFeedback& feedback = {}, const Library* previous = nullptr);
 

@@ -170,7 +170,10 @@ class Scanner {
     const auto index = static_cast<std::uint32_t>(library.sets.size());
     const auto first = static_cast<std::uint32_t>(library.items.size());
     const auto it = previousSets_.find(found.path);
-    if (it != previousSets_.end() && previous_->sets[it->second].stamps == found.stamps) {
+    // A Set that could not be read is read again: what failed may have been
+    // its permissions or the tools, which leave the files' times as they were.
+    if (it != previousSets_.end() && previous_->sets[it->second].readable &&
+        previous_->sets[it->second].stamps == found.stamps) {
       const LibrarySet& old = previous_->sets[it->second];
       LibrarySet& set = library.sets.emplace_back(old);
       set.firstItem = first;
