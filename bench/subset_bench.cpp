@@ -4,23 +4,17 @@
 
 #include <benchmark/benchmark.h>
 
-#include <filesystem>
-#include <fstream>
 #include <streambuf>
 
 #include "commands.h"
-#include "console_ui.h"
 #include "report_commands.h"
-#include "set_builder.h"
-#include "sets/set_files.h"
+#include "set_collection.h"
 #include "storage/tables.h"
 
-namespace fs = std::filesystem;
 using namespace tolvane;
+using tolvane::bench::SharedCollection;
 
 namespace {
-
-constexpr int kSets = 1000;
 
 // Standard output of the command, thrown away.
 class Discard : public std::streambuf {
@@ -29,38 +23,8 @@ class Discard : public std::streambuf {
   std::streamsize xsputn(const char*, std::streamsize n) override { return n; }
 };
 
-// Half of the collection are copies of the demo Set, half of the template.
-struct Collection {
-  Collection() {
-    folder = (fs::temp_directory_path() / "tolvane-subset-bench").string();
-    fs::remove_all(folder);
-    fs::create_directories(folder + "/program");
-    const std::string data = TOLVANE_DATA_DIR;
-    fs::copy(data + "/I3EMPTY", folder + "/program/I3EMPTY", fs::copy_options::recursive);
-    fs::copy_file(data + "/I3PRSTS.TXT", folder + "/program/I3PRSTS.TXT");
-    for (int i = 0; i < kSets; ++i) {
-      const std::string source = i % 2 ? data + "/I3EMPTY/I3EMPTY" : data + "/DEMO/DEMO";
-      sets.push_back(folder + "/SET" + std::to_string(i));
-      for (int k = 0; k < kSetFileKinds; ++k) fs::copy_file(source + KindExtension(k), sets.back() + KindExtension(k));
-    }
-    BuildTables(ws, folder + "/program");
-    LoadPresetNames(ws);
-    ws.prefs.warnDupl = 0;
-  }
-  ~Collection() { fs::remove_all(folder); }
-  std::string folder;
-  std::vector<std::string> sets;
-  ConsoleUi ui;
-  Workspace ws{ui, ui};
-};
-
-Collection& Shared() {
-  static Collection collection;
-  return collection;
-}
-
 void BM_SubsetOf1000Sets(benchmark::State& state) {
-  Collection& c = Shared();
+  auto& c = SharedCollection();
   Discard discard;
   std::ostream out(&discard);
   CliContext cx{c.ws, c.ui, out, out};
@@ -69,18 +33,8 @@ void BM_SubsetOf1000Sets(benchmark::State& state) {
 }
 
 void BM_ReadPlain1000Sets(benchmark::State& state) {
-  Collection& c = Shared();
-  for (auto _ : state) {
-    for (const std::string& set : c.sets) {
-      for (int k = 0; k < kSetFileKinds; ++k) {
-        const std::string path = set + KindExtension(k);
-        std::ifstream in(path, std::ios::binary);
-        Bytes bytes(static_cast<std::size_t>(fs::file_size(path)));
-        in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-        benchmark::DoNotOptimize(bytes.data());
-      }
-    }
-  }
+  const auto& c = SharedCollection();
+  for (auto _ : state) tolvane::bench::ReadCollectionPlain(c);
 }
 
 }  // namespace

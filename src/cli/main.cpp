@@ -8,6 +8,8 @@
 
 #include "commands.h"
 #include "console_ui.h"
+#include "library/library_filter.h"
+#include "library_commands.h"
 #include "preset_file.h"
 #include "report_commands.h"
 #include "script.h"
@@ -35,6 +37,8 @@ struct Arguments {
   std::string date;
   std::string presets;
   std::string kind;
+  std::string text;
+  bool sameName = false;
 };
 
 std::string UsageError(const CLI::App*, const CLI::Error& e) {
@@ -96,6 +100,28 @@ int main(int argc, char** argv) {  // NOLINT(bugprone-exception-escape)
   CLI::App* ls = app.add_subcommand("ls", "List the Sets of each disk image with their Block count and free event "
                                           "memory, and the image's free space.");
   ls->add_option("IMAGE", a.sets, "The disk images")->required()->type_name("");
+  CLI::App* diff = app.add_subcommand("diff", "Compare two Sets item by item: one line for each item that differs "
+                                              "(with the fields that differ), moved to another number, or is only "
+                                              "in one Set. Exit status 0 when they hold the same items, 1 when they "
+                                              "differ.");
+  diff->add_option("SET_A", a.set, "The first Set")->required()->type_name("");
+  diff->add_option("SET_B", a.destination, "The second Set")->required()->type_name("");
+  const char* const placeHelp = "Folders (with their subfolders), disk images (every Set in them) or Sets";
+  CLI::App* find = app.add_subcommand("find", "List the named items whose name contains TEXT, in any case, of every "
+                                              "Set of the places: Set, kind, label, name and, for Arrangements and "
+                                              "Backing Sequences, the Style they call, tab-separated. Exit status 1 "
+                                              "when nothing is found.");
+  find->add_option("--kind", a.kind, "Only items of kind K: arrangement, style, program, backing-sequence, song")
+      ->option_text("K")
+      ->check([](const std::string& k) { return LibraryKindFromText(k) < 0 ? "unknown kind " + k : std::string(); });
+  find->add_option("TEXT", a.text, "Part of the name; \"\" lists every item")->required()->type_name("");
+  find->add_option("PLACE", a.sets, placeHelp)->required()->type_name("");
+  CLI::App* duplicates = app.add_subcommand("duplicates", "Print the groups of items whose bytes are identical "
+                                                          "(Styles and sequences with their events) across the "
+                                                          "places, largest groups first, an empty line between "
+                                                          "groups.");
+  duplicates->add_flag("--same-name", a.sameName, "Print instead the groups of items that share a name and differ");
+  duplicates->add_option("PLACE", a.sets, placeHelp)->required()->type_name("");
   CLI::App* run = app.add_subcommand("run", "Carry out a script of edits, as the editor's Edit menu and drops do "
                                             "them. Nothing is written but by save; a Set left with changes is "
                                             "named and exit status is 1.");
@@ -138,6 +164,9 @@ int main(int argc, char** argv) {  // NOLINT(bugprone-exception-escape)
   if (info->parsed()) return InfoCommand(cx, SetPathFromArgument(a.set));
   if (check->parsed()) return CheckCommand(cx, SetPaths(a.sets));
   if (ls->parsed()) return ListCommand(cx, a.sets);
+  if (diff->parsed()) return DiffCommand(cx, SetPathFromArgument(a.set), SetPathFromArgument(a.destination));
+  if (find->parsed()) return FindCommand(cx, a.kind.empty() ? -1 : LibraryKindFromText(a.kind), a.text, a.sets);
+  if (duplicates->parsed()) return DuplicatesCommand(cx, a.sameName, a.sets);
   if (resave->parsed()) return ResaveCommand(cx, SetPathFromArgument(a.set), SetPathFromArgument(a.destination));
   if (report->parsed())
     return ReportCommand(cx, SetPathFromArgument(a.set), report->count("--date") > 0 ? a.date : CurrentReportDate());

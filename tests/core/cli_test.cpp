@@ -156,5 +156,37 @@ TEST(Cli, SubsetOfSeveralSetsIsOneTableWithoutTheUnreadableOnes) {
   EXPECT_EQ(run.out, "tolvane-cli: Error getting Preset names from file " + dir / "nowhere.txt\n");
 }
 
+// The collection commands over two copies of DEMO, one with a renamed Arrangement.
+TEST(Cli, DiffFindAndDuplicates) {
+  TempDir dir;
+  const std::string demo = std::string(TOLVANE_DATA_DIR) + "/DEMO/DEMO";
+  for (const char* folder : {"a", "b"}) {
+    fs::create_directories(dir / folder);
+    for (int k = 0; k < kSetFileKinds; ++k) fs::copy_file(demo + KindExtension(k), dir / folder + "/DEMO" + KindExtension(k));
+  }
+  Bytes arr = ReadFileBytes(dir / "b/DEMO.ARR");
+  arr[672] = 'X';  // the first Arrangement's first letter
+  WriteFileBytes(dir / "b/DEMO.ARR", arr);
+  const std::string a = dir / "a/DEMO", b = dir / "b/DEMO";
+  const std::vector<std::tuple<std::string, int, std::string>> cases{
+      {"diff " + a + " " + a, 0, ""},
+      {"diff " + a + " " + b + ".ARR", 1, "Arrangement A11 \"Pop Ballad\" differs from \"Xop Ballad\": name\n"},
+      {"diff " + a + " " + dir / "none", 2, dir / "none: File " + dir / "NONE.ARR not found\n"},
+      {"find --kind arr 'op bal' " + dir.path(), 0,
+       a + "\tArrangement\tA11\tPop Ballad\tU23\tBallad\n" + b + "\tArrangement\tA11\tXop Ballad\tU23\tBallad\n"},
+      {"find --kind song 'op bal' " + dir.path(), 1, ""},
+      {"find x " + dir / "none", 2, "tolvane-cli: " + dir / "none: Not found.\n"},
+      {"duplicates --same-name " + dir.path(), 0, ""},
+  };
+  for (const auto& [arguments, status, out] : cases) {
+    const CliRun run = RunCli(arguments);
+    EXPECT_EQ(run.status, status) << arguments;
+    EXPECT_EQ(run.out, out) << arguments;
+  }
+  const CliRun groups = RunCli("duplicates " + dir.path());
+  EXPECT_EQ(groups.out.substr(0, groups.out.find("\n\n") + 2),
+            a + "\tArrangement\tA22\tBossa\n" + b + "\tArrangement\tA22\tBossa\n\n");
+}
+
 }  // namespace
 }  // namespace tolvane::test
