@@ -29,9 +29,12 @@ int LibraryModel::rowCount(const QModelIndex& parent) const {
 int LibraryModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : kColumnCount; }
 
 QVariant LibraryModel::data(const QModelIndex& index, int role) const {
-  if (role != Qt::DisplayRole || !library_ || !index.isValid()) return {};
+  if (!library_ || !index.isValid()) return {};
   const auto row = static_cast<std::size_t>(index.row());
   const LibraryItem& item = library_->items[rows_[row]];
+  // Where the Set lies, for Sets of one name in several folders.
+  if (role == Qt::ToolTipRole && index.column() == kSetColumn) return FromPath(library_->sets[item.set].path);
+  if (role != Qt::DisplayRole) return {};
   switch (index.column()) {
     case kGroupColumn: return groups_.empty() ? QVariant() : QVariant(groups_[row]);
     case kKindColumn: return QString::fromStdString(LibraryKindName(item.kind));

@@ -112,7 +112,7 @@ LibraryWindow::LibraryWindow(Workspace& ws, DocumentWindows& documents, Settings
   grdItems->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
   grdItems->horizontalHeader()->setStretchLastSection(true);
   const int digit = fontMetrics().horizontalAdvance(QLatin1Char('0'));
-  for (auto [column, width] : {std::pair{LibraryModel::kGroupColumn, 7}, {LibraryModel::kKindColumn, 17},
+  for (auto [column, width] : {std::pair{LibraryModel::kGroupColumn, 7}, {LibraryModel::kKindColumn, 16},
                                {LibraryModel::kLabelColumn, 6}, {LibraryModel::kNameColumn, 13},
                                {LibraryModel::kSetColumn, 24}})
     grdItems->setColumnWidth(column, width * digit);
@@ -142,7 +142,10 @@ LibraryWindow::LibraryWindow(Workspace& ws, DocumentWindows& documents, Settings
   connect(cmdAddImage, &QPushButton::clicked, this, &LibraryWindow::ChooseImage);
   connect(cmdRemove, &QPushButton::clicked, this, &LibraryWindow::RemovePlace);
   connect(cmdRefresh, &QPushButton::clicked, this, &LibraryWindow::Refresh);
-  connect(cmdCancel, &QPushButton::clicked, scanner_, &LibraryScanner::Cancel);
+  connect(cmdCancel, &QPushButton::clicked, this, [this] {
+    scanAgain_ = false;
+    scanner_->Cancel();
+  });
   connect(scanner_, &LibraryScanner::progress, this, &LibraryWindow::ScanProgress);
   connect(scanner_, &LibraryScanner::finished, this, &LibraryWindow::ScanFinished);
   connect(txtFilter, &QLineEdit::textChanged, this, &LibraryWindow::ShowList);
@@ -202,7 +205,10 @@ void LibraryWindow::RemovePlace() {
 void LibraryWindow::SavePlaces() { WriteLibraryPlaces(settings_, places_); }
 
 void LibraryWindow::Refresh() {
-  if (scanner_->Running()) return;
+  if (scanner_->Running()) {
+    scanAgain_ = true;
+    return;
+  }
   cmdRefresh->setEnabled(false);
   prgScan->setRange(0, 0);
   lblScan->setText(QStringLiteral("Looking for Sets..."));
@@ -217,11 +223,16 @@ void LibraryWindow::ScanProgress(int done, int total, const QString& setPath) {
 }
 
 void LibraryWindow::ScanFinished(std::shared_ptr<const Library> library) {
-  library_ = std::move(library);
+  library_ = std::move(library);  // the model's rows point into it: shown at once
   for (QWidget* w : std::initializer_list<QWidget*>{prgScan, lblScan, cmdCancel}) w->hide();
   cmdRefresh->setEnabled(true);
   ShowList();
   ShowUnreadable();
+  if (scanAgain_) {
+    scanAgain_ = false;
+    Refresh();
+    return;
+  }
   emit scanned();
 }
 
@@ -239,7 +250,12 @@ void LibraryWindow::ShowList() {
     // A group is shown whole when one of its items passes the filter.
     std::vector<bool> passes(lib.items.size(), false);
     for (std::uint32_t i : rows) passes[i] = true;
-    const auto found = view == LibraryView::Duplicates ? FindDuplicates(lib) : SameNameDifferent(lib);
+    if (groupsOf_ != library_) {
+      groupsOf_ = library_;
+      groups_[0] = FindDuplicates(lib);
+      groups_[1] = SameNameDifferent(lib);
+    }
+    const auto& found = groups_[view == LibraryView::Duplicates ? 0 : 1];
     rows.clear();
     for (const ItemGroup& group : found) {
       if (std::none_of(group.items.begin(), group.items.end(), [&](std::uint32_t i) { return passes[i]; })) continue;

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "library/duplicates.h"
 #include "library/library.h"
 
 class QComboBox;
@@ -87,6 +88,11 @@ class LibraryWindow : public QWidget {
   SettingsStore& settings_;
   std::vector<std::string> places_;
   std::shared_ptr<const Library> library_;
+  // The places changed while a scan ran: it is run again when that one ends.
+  bool scanAgain_ = false;
+  // The groups of the two grouped views, found once per scan.
+  std::shared_ptr<const Library> groupsOf_;
+  std::vector<ItemGroup> groups_[2];
   LibraryModel* model_;
   LibraryScanner* scanner_;
 };
