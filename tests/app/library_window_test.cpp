@@ -7,6 +7,7 @@
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QMimeData>
+#include <QPlainTextEdit>
 #include <QSignalSpy>
 #include <QTableView>
 #include <QTableWidget>
@@ -16,6 +17,7 @@
 
 #include "demo_window.h"
 #include "editing/drag_drop.h"
+#include "library/compare_window.h"
 #include "library/library_model.h"
 #include "library/library_window.h"
 #include "storage/tables.h"
@@ -93,6 +95,15 @@ TEST_F(DemoWindowTest, LibraryFindsOpensAndDropsItemsOfAFolder) {
   ASSERT_TRUE(doc->Menus().eUndo->isEnabled());
   doc->Menus().eUndo->trigger();
   EXPECT_EQ(arrangements[18].Name(), std::string(10, ' '));
+
+  // Compare with...: the other open Set chosen from the list.
+  h.ui.Choose(0);
+  doc->Menus().uCompare->trigger();
+  EXPECT_EQ(h.log.back(), "list Compare with|Compare DEMO with:|SETA|A Set on disk...");
+  auto* compare = h.App().Main()->findChild<CompareWindow*>();
+  ASSERT_NE(compare, nullptr);
+  EXPECT_EQ(compare->txtCompare->toPlainText().toStdString(),
+            "Arrangement A31 \"Disco\" differs: style\nStyle U43 \"Disco\" moved to U41");
   EXPECT_EQ(h.ui.unexpected, 0);
 }
 
