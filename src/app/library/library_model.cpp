@@ -15,6 +15,7 @@ LibraryModel::LibraryModel(QObject* parent) : QAbstractTableModel(parent) {}
 
 void LibraryModel::ShowRows(const Library* library, std::vector<std::uint32_t> rows, std::vector<int> groups) {
   beginResetModel();
+  if (library != library_) rankedFor_ = nullptr;
   library_ = library;
   rows_ = std::move(rows);
   groups_ = std::move(groups);
@@ -64,15 +65,27 @@ void LibraryModel::sort(int column, Qt::SortOrder order) {
 
 void LibraryModel::SortRows() {
   if (!library_ || sortColumn_ < kKindColumn || sortColumn_ >= kColumnCount) return;
+  if (rankedFor_ != library_ || setRank_.size() != library_->sets.size()) {
+    const auto& sets = library_->sets;
+    std::vector<std::uint32_t> byName(sets.size());
+    std::iota(byName.begin(), byName.end(), std::uint32_t{0});
+    std::stable_sort(byName.begin(), byName.end(), [&](std::uint32_t a, std::uint32_t b) {
+      return QString::fromStdString(sets[a].shown).compare(QString::fromStdString(sets[b].shown),
+                                                           Qt::CaseInsensitive) < 0;
+    });
+    setRank_.assign(sets.size(), 0);
+    for (std::uint32_t r = 0; r < byName.size(); ++r) setRank_[byName[r]] = r;
+    rankedFor_ = library_;
+  }
   const auto& items = library_->items;
   // Ties keep the library's order (Set, kind, place), whatever the direction.
   auto key = [&](std::uint32_t i) {
     const LibraryItem& it = items[i];
     switch (sortColumn_) {
-      case kKindColumn: return std::tuple(it.kind, std::string_view(), it.set);
+      case kKindColumn: return std::tuple(it.kind, std::string_view(), setRank_[it.set]);
       case kLabelColumn: return std::tuple(it.kind, std::string_view(it.label), std::uint32_t{0});
       case kNameColumn: return std::tuple(0, std::string_view(it.folded), std::uint32_t{0});
-      case kSetColumn: return std::tuple(0, std::string_view(), it.set);
+      case kSetColumn: return std::tuple(0, std::string_view(), setRank_[it.set]);
       default: return std::tuple(it.styleLabel.empty() ? 1 : 0, std::string_view(it.styleName), std::uint32_t{0});
     }
   };

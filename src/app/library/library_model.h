@@ -45,6 +45,9 @@ class LibraryModel : public QAbstractTableModel {
   const Library* library_ = nullptr;
   std::vector<std::uint32_t> rows_;
   std::vector<int> groups_;
+  // Each Set's place in the order of the names shown, for sorting by Set.
+  std::vector<std::uint32_t> setRank_;
+  const Library* rankedFor_ = nullptr;
   int sortColumn_ = -1;
   Qt::SortOrder sortOrder_ = Qt::AscendingOrder;
 };

@@ -151,7 +151,8 @@ LibraryWindow::LibraryWindow(Workspace& ws, DocumentWindows& documents, Settings
   connect(txtFilter, &QLineEdit::textChanged, this, &LibraryWindow::ShowList);
   connect(cboKind, &QComboBox::currentIndexChanged, this, &LibraryWindow::ShowList);
   connect(cboView, &QComboBox::currentIndexChanged, this, &LibraryWindow::ShowList);
-  connect(grdItems, &QTableView::doubleClicked, this, [this](const QModelIndex& index) { OpenRow(index.row()); });
+  // A double click, or Enter on the row.
+  connect(grdItems, &QTableView::activated, this, [this](const QModelIndex& index) { OpenRow(index.row()); });
 
   places_ = ReadLibraryPlaces(settings_);
   for (const std::string& place : places_) lstPlaces->addItem(FromPath(place));
