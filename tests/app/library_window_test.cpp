@@ -79,12 +79,15 @@ TEST_F(DemoWindowTest, LibraryFindsOpensAndDropsItemsOfAFolder) {
   ShowTab(kTabArrangements);
   std::unique_ptr<QMimeData> mime(lib->Model()->mimeData({lib->Model()->index(0, 0)}));
   const QPoint at = doc->grdArr->visualRect(doc->grdArr->model()->index(4, 2)).center();  // A33
+  const auto dropRow = [&] {  // through the grid's own drop handler
+    QDragEnterEvent enter(at, Qt::CopyAction, mime.get(), Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(doc->grdArr->viewport(), &enter);
+    QDropEvent drop(QPointF(at), Qt::CopyAction, mime.get(), Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(doc->grdArr->viewport(), &drop);
+    return drop.isAccepted();
+  };
   h.ui.Answer(MsgResult::Ok);  // the target's duplicate-name check, as after any drop
-  QDragEnterEvent enter(at, Qt::CopyAction, mime.get(), Qt::LeftButton, Qt::NoModifier);
-  QApplication::sendEvent(doc->grdArr->viewport(), &enter);
-  QDropEvent drop(QPointF(at), Qt::CopyAction, mime.get(), Qt::LeftButton, Qt::NoModifier);
-  QApplication::sendEvent(doc->grdArr->viewport(), &drop);
-  ASSERT_TRUE(drop.isAccepted());
+  ASSERT_TRUE(dropRow());
   ASSERT_EQ(h.ui.messages.size(), 1u);
   EXPECT_EQ(h.ui.messages[0].text, "Arrangement duplicate name\r\nA33 - A31  (Disco)");
   const auto& arrangements = h.Ws().Stores(1).arrangements.records;
@@ -95,6 +98,15 @@ TEST_F(DemoWindowTest, LibraryFindsOpensAndDropsItemsOfAFolder) {
   ASSERT_TRUE(doc->Menus().eUndo->isEnabled());
   doc->Menus().eUndo->trigger();
   EXPECT_EQ(arrangements[18].Name(), std::string(10, ' '));
+  // SETA's Arrangements replaced on disk since the scan: the row is refused.
+  QFile::remove(folder + "/SETA.ARR");
+  QFile::copy(folder + "/SETB.ARR", folder + "/SETA.ARR");
+  h.ui.Answer(MsgResult::Ok);
+  dropRow();
+  EXPECT_EQ(h.ui.messages.back().text, "This Arrangement has changed in " + folder.toStdString() +
+                                           "/SETA since the Library read it.\r\nRefresh the Library and drag it again.");
+  EXPECT_EQ(arrangements[18].Name(), std::string(10, ' '));
+  EXPECT_FALSE(h.Ws().InUse(3));
 
   // Compare with...: the other open Set chosen from the list.
   h.ui.Choose(0);
