@@ -6,6 +6,8 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QFile>
+#include <QTabWidget>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -28,6 +30,12 @@
 #include "document/bank_grid.h"
 #include "document/document_window.h"
 #include "document/document_windows.h"
+#include "editing/drag_drop.h"
+#include "library/compare_window.h"
+#include "library/set_compare.h"
+#include "library/set_reading.h"
+#include "library/library_window.h"
+#include "sets/set_files.h"
 #include "params/arrangement_params_dialog.h"
 #include "params/global_params_dialog.h"
 #include "params/program_params_dialog.h"
@@ -65,6 +73,70 @@ void SaveShown(QWidget& dialog, const QString& name) {
   dialog.show();
   Save(&dialog, name);
   dialog.hide();
+}
+
+void CopySet(const QString& from, const QString& to) {
+  for (int k = 0; k < tolvane::kSetFileKinds; ++k) {
+    const QString ext = QString::fromStdString(tolvane::KindExtension(k));
+    QFile::copy(from + ext, to + ext);
+  }
+}
+
+// The Library over a collection: the demo Set, the template, a folder of
+// Sets (one changed, one that cannot be read) and the disk image; then the
+// comparison of two of them.
+void SaveLibraryShots(tolvane::test::AppHarness& h, const std::string& image) {
+  using namespace tolvane;
+  const QString folder = h.Folder() + "/Collection";
+  QDir().mkpath(folder);
+  CopySet(h.Folder() + "/DEMO/DEMO", folder + "/GIG98");
+  CopySet(h.Folder() + "/DEMO/DEMO", folder + "/LIVE");
+  CopySet(h.Folder() + "/I3EMPTY/I3EMPTY", folder + "/BLANK");
+  for (int k = 0; k < kSetFileKinds; ++k) {
+    QFile junk(folder + "/OLDDISK" + QString::fromStdString(KindExtension(k)));
+    if (junk.open(QIODevice::WriteOnly)) junk.write("damaged");
+  }
+  // LIVE: its Ballad Style moved to U21, so its callers differ from GIG98's.
+  const int live = OpenSet(h.Ws(), OpenMode::Open, (folder + "/LIVE").toStdString());
+  if (live != 0 && BeginDrag(h.Ws(), live, kStyle, 54)) {
+    DropItem(h.Ws(), h.Ws().edits.drag, live, kStyle, 52);
+    SaveSetCommand(h.Ws(), live);
+  }
+  MainWindow* main = h.App().Main();
+  main->ShowLibrary();
+  LibraryWindow* library = main->Library();
+  for (const QString& place : {h.Folder() + "/DEMO", h.Folder() + "/I3EMPTY", folder, QString::fromStdString(image)})
+    library->AddPlace(place.toStdString());
+  while (library->Scanning()) QApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+  for (QSize size : {QSize(800, 600), QSize(1024, 768)}) {
+    library->resize(size);
+    Save(library, QStringLiteral("window_library_%1").arg(size.width()));
+  }
+  library->cboView->setCurrentIndex(1);
+  Save(library, "window_library_duplicates");
+  library->cboView->setCurrentIndex(2);
+  Save(library, "window_library_same_name");
+  library->cboView->setCurrentIndex(0);
+  library->txtFilter->setText(QStringLiteral("ba"));
+  library->cboKind->setCurrentIndex(1);
+  Save(library, "window_library_filter");
+  library->tabLists->setCurrentIndex(1);
+  Save(library, "window_library_unreadable");
+  library->hide();
+
+  const int gig = ReadSetIntoFreeSlot(h.Ws(), (folder + "/GIG98").toStdString());
+  if (live != 0 && gig != 0) {
+    CompareWindow compare("LIVE", "GIG98", CompareSets(h.Ws().Stores(live), h.Ws().Stores(gig), "LIVE", "GIG98"),
+                          main);
+    SaveShown(compare, "window_compare");
+    ReleaseReadSet(h.Ws(), gig);
+  }
+  CompareWindow same("GIG98", "DEMO", {}, main);
+  SaveShown(same, "window_compare_same");
+  if (DocumentWindow* window = h.App().Documents().Window(live)) {
+    h.Ws().Slot(live).modified = {};
+    window->SubWindow()->close();
+  }
 }
 
 }  // namespace
@@ -175,6 +247,8 @@ int main(int argc, char** argv) {
   NewDiskImageDialog newImage(main);
   newImage.txtLabel->setText(QStringLiteral("DISK07"));
   SaveShown(newImage, "dialog_new_disk_image");
+
+  SaveLibraryShots(h, image);
 
   AboutDialog about(main);
   SaveShown(about, "dialog_about");

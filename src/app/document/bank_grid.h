@@ -4,6 +4,7 @@
 
 #include <QTableWidget>
 
+#include "document/drag_payload.h"
 #include "document/drag_start.h"
 #include "document/grid_cells.h"
 
@@ -46,9 +47,9 @@ class BankGrid : public QTableWidget {
   void cellChosen(int row, int column);
   // A left-button drag has started from a cell.
   void dragStarted(int row, int column);
-  // An item of this grid's kind, dragged in this process from item
-  // `sourceItem` of Set `sourceDocument`, was dropped on a cell.
-  void itemDropped(int row, int column, int sourceDocument, int sourceItem);
+  // An item of this grid's kind, dragged in this process from a Set or a
+  // Library row, was dropped on a cell.
+  void itemDropped(int row, int column, const tolvane::DragPayload& source);
   // The right button was pressed; the current cell is already under the pointer.
   void contextMenuWanted(const QPoint& globalPos);
 

@@ -49,7 +49,7 @@ void BankGrid::dropEvent(QDropEvent* event) {
     return;
   }
   event->acceptProposedAction();
-  emit itemDropped(cell.row(), cell.column(), payload->document, payload->item);
+  emit itemDropped(cell.row(), cell.column(), *payload);
 }
 
 }  // namespace tolvane

@@ -67,6 +67,9 @@ void DocumentMenus::Build(QObject* owner) {
   utilities = Menu(owner, "mnuUtilities", QStringLiteral("&Utilities"));
   uSetReport = Entry(utilities, "mnuUReport", QStringLiteral("Display Set &Report"));
   uSubsetReport = Entry(utilities, "mnuUSubset", QStringLiteral("Create Su&bset Report File..."));
+  utilities->addSeparator();
+  uCompare = Entry(utilities, "mnuUCompare", QStringLiteral("&Compare with..."));
+  uLibrary = Entry(utilities, "mnuULibrary", QStringLiteral("&Library..."));
 
   help = Menu(owner, "mnuHelp", QStringLiteral("&?"));
   hTopics = Entry(help, "mnuHTopics", QStringLiteral("&Contents"));

@@ -45,6 +45,8 @@ struct DocumentMenus {
   QMenu* utilities = nullptr;
   QAction* uSetReport = nullptr;
   QAction* uSubsetReport = nullptr;
+  QAction* uCompare = nullptr;
+  QAction* uLibrary = nullptr;
 
   QMenu* help = nullptr;
   QAction* hTopics = nullptr;

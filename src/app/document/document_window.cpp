@@ -143,6 +143,10 @@ void DocumentWindow::ConnectMenus() {
   connect(menus_.uSubsetReport, &QAction::triggered, this, [this] {
     if (Alive()) emit utilityCommand(d_, UtilityCommand::SubsetReport);
   });
+  connect(menus_.uCompare, &QAction::triggered, this, [this] {
+    if (Alive()) emit utilityCommand(d_, UtilityCommand::Compare);
+  });
+  connect(menus_.uLibrary, &QAction::triggered, this, [this] { shell_.ShowLibrary(); });
 
   // New values take effect at the next fill or check: nothing is refilled here.
   connect(menus_.options, &QAction::triggered, this, [this] { shell_.Dialogs().ShowOptions(ws_.prefs); });

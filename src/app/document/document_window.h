@@ -27,6 +27,7 @@ namespace tolvane {
 
 class BankGrid;
 struct CellPosition;
+struct DragPayload;
 class ProgressWindow;
 class ShellCommands;
 class UserInterface;
@@ -170,7 +171,8 @@ class DocumentWindow : public QWidget {
   int ItemAtCell(int kind, int row, int column) const;
   // Starts the drag of `item` (a cell's number or a list line) of a kind.
   void StartItemDrag(int kind, int item, QWidget* from);
-  void DropOn(int kind, int targetItem, int sourceDocument, int sourceItem);
+  // A drop from a grid or list of this editor, or from a Library row.
+  void DropOn(int kind, int targetItem, const DragPayload& source);
   void FitPagesTo(int tab);
   void ApplyWindowSize(QSize inside);
   void SyncWindowChecks();

@@ -26,6 +26,17 @@ QMimeData* MakeDragMime(int document, int kind, int item, long long process) {
   return mime;
 }
 
+QMimeData* MakeLibraryDragMime(const std::string& setPath, int kind, int item, std::uint64_t contentA,
+                               std::uint64_t contentB, long long process) {
+  QByteArray data;
+  QDataStream out(&data, QIODevice::WriteOnly);
+  out << static_cast<qint64>(process) << qint32(0) << qint32(kind) << qint32(item) << QString::fromStdString(setPath)
+      << quint64(contentA) << quint64(contentB);
+  auto* mime = new QMimeData;
+  mime->setData(MimeType(), data);
+  return mime;
+}
+
 std::optional<DragPayload> PayloadOfKind(const QMimeData* mime, int kind) {
   if (kind < 0 || mime == nullptr || !mime->hasFormat(MimeType())) return std::nullopt;
   QDataStream in(mime->data(MimeType()));
@@ -33,7 +44,21 @@ std::optional<DragPayload> PayloadOfKind(const QMimeData* mime, int kind) {
   qint32 document = 0, itemKind = -1, item = -1;
   in >> process >> document >> itemKind >> item;
   if (in.status() != QDataStream::Ok || itemKind != kind) return std::nullopt;
-  return DragPayload{process, document, itemKind, item};
+  DragPayload payload;
+  payload.process = process;
+  payload.document = document;
+  payload.kind = itemKind;
+  payload.item = item;
+  if (document == 0) {
+    QString path;
+    quint64 a = 0, b = 0;
+    in >> path >> a >> b;
+    if (in.status() != QDataStream::Ok || path.isEmpty()) return std::nullopt;
+    payload.setPath = path.toStdString();
+    payload.contentA = a;
+    payload.contentB = b;
+  }
+  return payload;
 }
 
 std::optional<DragPayload> OwnPayloadOfKind(const QMimeData* mime, int kind) {

@@ -26,7 +26,7 @@ inline constexpr EditCommand kEditCommands[] = {
     EditCommand::Delete,         EditCommand::Insert,  EditCommand::PasteFromIStyle, EditCommand::ExportToIStyle,
     EditCommand::Details,        EditCommand::EraseBank, EditCommand::Import};
 
-enum class UtilityCommand { SetReport, SubsetReport };
+enum class UtilityCommand { SetReport, SubsetReport, Compare };
 
 }  // namespace tolvane
 

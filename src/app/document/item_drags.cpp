@@ -12,6 +12,7 @@
 #include "document/grid_layout.h"
 #include "document/sequence_list.h"
 #include "editing/drag_drop.h"
+#include "library/library_drop.h"
 #include "sets/workspace.h"
 #include "storage/tables.h"
 
@@ -26,9 +27,9 @@ void DocumentWindow::ConnectItemDrags() {
     grid->EnableItemDrags(kind);
     connect(grid, &BankGrid::dragStarted, this,
             [this, kind, grid](int row, int column) { StartItemDrag(kind, ItemAtCell(kind, row, column), grid); });
-    connect(grid, &BankGrid::itemDropped, this, [this, kind, grid](int row, int column, int sd, int si) {
+    connect(grid, &BankGrid::itemDropped, this, [this, kind, grid](int row, int column, const DragPayload& source) {
       grid->setCurrentCell(row, column);  // the target becomes the grid's current item
-      DropOn(kind, ItemAtCell(kind, row, column), sd, si);
+      DropOn(kind, ItemAtCell(kind, row, column), source);
     });
     connect(grid, &BankGrid::contextMenuWanted, this, popup);
   }
@@ -37,7 +38,7 @@ void DocumentWindow::ConnectItemDrags() {
     list->EnableItemDrags(kind);
     connect(list, &SequenceList::dragStarted, this, [this, kind, list](int line) { StartItemDrag(kind, line, list); });
     connect(list, &SequenceList::itemDropped, this,
-            [this, kind](int line, int sd, int si) { DropOn(kind, line, sd, si); });
+            [this, kind](int line, const DragPayload& source) { DropOn(kind, line, source); });
     connect(list, &SequenceList::contextMenuWanted, this, popup);
   }
 }
@@ -67,9 +68,12 @@ void DocumentWindow::StartItemDrag(int kind, int item, QWidget* from) {
   ws_.edits.drag = DragSource{};
 }
 
-void DocumentWindow::DropOn(int kind, int targetItem, int sourceDocument, int sourceItem) {
+void DocumentWindow::DropOn(int kind, int targetItem, const DragPayload& source) {
   if (!Alive()) return;
-  DropItem(ws_, DragSource{sourceDocument, kind, sourceItem}, d_, kind, targetItem);
+  if (!source.setPath.empty())
+    DropLibraryItem(ws_, source, d_, kind, targetItem);
+  else
+    DropItem(ws_, DragSource{source.document, kind, source.item}, d_, kind, targetItem);
   emit dropped(d_);
 }
 

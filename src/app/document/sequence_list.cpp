@@ -58,7 +58,7 @@ void SequenceList::dropEvent(QDropEvent* event) {
   }
   event->acceptProposedAction();
   setCurrentRow(line);
-  emit itemDropped(line, payload->document, payload->item);
+  emit itemDropped(line, *payload);
 }
 
 }  // namespace tolvane

@@ -4,6 +4,7 @@
 
 #include <QListWidget>
 
+#include "document/drag_payload.h"
 #include "document/drag_start.h"
 
 namespace tolvane {
@@ -23,9 +24,9 @@ class SequenceList : public QListWidget {
  signals:
   // A left-button drag has started from a line.
   void dragStarted(int line);
-  // An item of this list's kind, dragged in this process from item
-  // `sourceItem` of Set `sourceDocument`, was dropped on a line.
-  void itemDropped(int line, int sourceDocument, int sourceItem);
+  // An item of this list's kind, dragged in this process from a Set or a
+  // Library row, was dropped on a line.
+  void itemDropped(int line, const tolvane::DragPayload& source);
   // The right button was pressed; the line under the pointer is selected.
   void contextMenuWanted(const QPoint& globalPos);
 

@@ -20,6 +20,8 @@ class ShellCommands {
   virtual void CascadeWindows() = 0;
   virtual void TileWindows() = 0;
   virtual void ArrangeIcons() = 0;
+  // Utilities > Library...: the one Library window, brought forward.
+  virtual void ShowLibrary() = 0;
   virtual ShellDialogs& Dialogs() = 0;
   // The about entry's caption and the window icon the document windows take over.
   virtual QString AboutCaption() const = 0;

@@ -3,6 +3,7 @@
 #include <QTabWidget>
 
 #include "document/document_window.h"
+#include "library/compare_window.h"
 #include "reports/report_files.h"
 #include "reports/report_window.h"
 #include "sets/workspace.h"
@@ -14,6 +15,8 @@ void ConnectReportCommands(DocumentWindow* window, Workspace& ws) {
     if (!ws.InUse(d) || window->Document() != d) return;
     if (command == UtilityCommand::SetReport)
       ShowSetReport(ws, d, window->window());
+    else if (command == UtilityCommand::Compare)
+      CompareWithCommand(ws, d, window->window());
     else
       CreateSubsetReportFile(ws, d, window->tabMode->currentIndex());
   });

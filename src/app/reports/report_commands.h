@@ -1,6 +1,6 @@
 #pragma once
-// Carries out the Utilities commands of a document window: the Set report
-// and the subset report file.
+// Carries out the Utilities commands of a document window: the Set report,
+// the subset report file and the comparison with another Set.
 
 namespace tolvane {
 

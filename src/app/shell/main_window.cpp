@@ -11,6 +11,7 @@
 #include "dialogs/disk_image_dialogs.h"
 #include "document/document_window.h"
 #include "document/document_windows.h"
+#include "library/library_window.h"
 #include "shell/keyboard_picture.h"
 #include "shell/preferences_store.h"
 #include "shell/shell_dialogs.h"
@@ -54,6 +55,11 @@ MainWindow::MainWindow(Workspace& ws, DocumentWindows& documents, ShellDialogs& 
   mnuFExit = mnuFile->addAction(QStringLiteral("E&xit"));
   mnuFExit->setObjectName(QStringLiteral("mnuFExit"));
   mnuFExit->setShortcut(QKeySequence(QStringLiteral("Ctrl+Q")));
+  // The Library is there with no Set open as well.
+  mnuUtilities = new QMenu(QStringLiteral("&Utilities"), this);
+  mnuUtilities->setObjectName(QStringLiteral("mnuUtilities"));
+  mnuULibrary = mnuUtilities->addAction(QStringLiteral("&Library..."));
+  mnuULibrary->setObjectName(QStringLiteral("mnuULibrary"));
   mnuHelp = new QMenu(QStringLiteral("&?"), this);
   mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
   mnuHTopics = mnuHelp->addAction(QStringLiteral("&Contents"));
@@ -66,6 +72,7 @@ MainWindow::MainWindow(Workspace& ws, DocumentWindows& documents, ShellDialogs& 
   connect(mnuFOpen, &QAction::triggered, this, &MainWindow::OpenSetWithDialog);
   connect(mnuFNewImage, &QAction::triggered, this, &MainWindow::NewDiskImage);
   connect(mnuFExit, &QAction::triggered, this, &MainWindow::ExitProgram);
+  connect(mnuULibrary, &QAction::triggered, this, &MainWindow::ShowLibrary);
   connect(mnuHTopics, &QAction::triggered, this, [this] { dialogs_.ShowHelp(); });
   connect(mnuHAbout, &QAction::triggered, this, [this] { dialogs_.ShowAbout(); });
   connect(mdiArea_, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* sub) {
@@ -86,6 +93,7 @@ void MainWindow::ShowMenusOf(DocumentWindow* document) {
     for (QAction* entry : document->Menus().BarEntries()) bar->addAction(entry);
   } else {
     bar->addMenu(mnuFile);
+    bar->addMenu(mnuUtilities);
     bar->addMenu(mnuHelp);
   }
 }
@@ -111,6 +119,15 @@ void MainWindow::TileWindows() {
 }
 
 void MainWindow::ArrangeIcons() { ArrangeDocumentIcons(*mdiArea_); }
+
+LibraryWindow* MainWindow::Library() const { return library_.data(); }
+
+void MainWindow::ShowLibrary() {
+  if (!library_) library_ = new LibraryWindow(ws_, documents_, settings_, this);
+  library_->show();
+  library_->raise();
+  library_->activateWindow();
+}
 
 void MainWindow::closeEvent(QCloseEvent* event) {
   if (ended_) {

@@ -3,6 +3,7 @@
 // while no document window is active and the active window's menus otherwise.
 
 #include <QMainWindow>
+#include <QPointer>
 
 #include "document/shell_commands.h"
 
@@ -14,6 +15,7 @@ namespace tolvane {
 
 class DocumentWindow;
 class DocumentWindows;
+class LibraryWindow;
 class SettingsStore;
 class Workspace;
 
@@ -37,6 +39,9 @@ class MainWindow : public QMainWindow, public ShellCommands {
   void CascadeWindows() override;
   void TileWindows() override;
   void ArrangeIcons() override;
+  void ShowLibrary() override;
+  // The Library window once it has been opened, else nullptr.
+  LibraryWindow* Library() const;
   ShellDialogs& Dialogs() override { return dialogs_; }
   QString AboutCaption() const override;
   QIcon MainIcon() const override { return windowIcon(); }
@@ -46,6 +51,8 @@ class MainWindow : public QMainWindow, public ShellCommands {
   QAction* mnuFOpen;
   QAction* mnuFNewImage;
   QAction* mnuFExit;
+  QMenu* mnuUtilities;
+  QAction* mnuULibrary;
   QMenu* mnuHelp;
   QAction* mnuHTopics;
   QAction* mnuHAbout;
@@ -64,6 +71,7 @@ class MainWindow : public QMainWindow, public ShellCommands {
   ShellDialogs& dialogs_;
   SettingsStore& settings_;
   QMdiArea* mdiArea_;
+  QPointer<LibraryWindow> library_;
   bool ended_ = false;
 };
 

@@ -37,6 +37,8 @@ class RecordingUi : public UserInterface {
   // An empty path cancels the file dialog.
   RecordingUi& ChooseFile(const std::string& path) { return Push(files_, path); }
   RecordingUi& Select(int number) { return Push(selections_, number); }
+  // The entry chosen from a list; -1 cancels.
+  RecordingUi& Choose(int index) { return Push(choices_, index); }
 
   std::vector<MessageRequest> messages;
   std::vector<FileDialogRequest> fileDialogs;
@@ -64,6 +66,13 @@ class RecordingUi : public UserInterface {
   int SelectArrangement(int, int, const std::string& caption) override { return Pick("arrangement " + caption); }
   int SelectStyle(int, int, const std::string& caption) override { return Pick("style " + caption); }
   int SelectProgram(int, int, const std::string& caption) override { return Pick("program " + caption); }
+  int ChooseFromList(const std::string& title, const std::string& prompt,
+                     const std::vector<std::string>& entries) override {
+    std::string line = "list " + title + "|" + prompt;
+    for (const std::string& entry : entries) line += "|" + entry;
+    log_.push_back(line);
+    return Next(choices_, -1);
+  }
 
  private:
   template <class T>
@@ -90,6 +99,7 @@ class RecordingUi : public UserInterface {
   std::deque<MsgResult> answers_;
   std::deque<std::string> files_;
   std::deque<int> selections_;
+  std::deque<int> choices_;
 };
 
 class LoggingShellDialogs : public ShellDialogs {
