@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <tuple>
 
 #include "edit_sets.h"
@@ -62,7 +63,15 @@ class SequenceEdits : public ::testing::Test {
       for (int k = 0; k < 10; ++k) {
         if (lines[k] < 0) ItemOf(data, k) = std::tie(empty.record, empty.trackSizes, empty.itemSize, empty.eventData);
         else ItemOf(data, k) = lines[k] < 10 ? ItemOf(old, lines[k]) : ItemOf(fromX, lines[k] - 10);
-        if (relinked && lines[k] != 9) data.records[static_cast<std::size_t>(k)].SetNext(static_cast<std::uint8_t>(k));
+      }
+      // A link of the Set's own items names the line where the item it named
+      // now is (the last, when a copy of it was put in); a link to an item
+      // that left keeps its number.
+      for (int k = 0; relinked && k < 10; ++k) {
+        auto& record = data.records[static_cast<std::size_t>(k)];
+        const auto at = std::find(lines.rbegin(), lines.rend(), record.Next());
+        if (lines[k] >= 0 && lines[k] < 10 && at != lines.rend())
+          record.SetNext(static_cast<std::uint8_t>(lines.rend() - at - 1));
       }
     };
     if (kind == kBackingSequence) arrange(s.backingSequences, x.backingSequences, ws.edits.backingSequences.empty);
@@ -118,7 +127,7 @@ TEST_F(SequenceEdits, EveryEditKeepsTheDataWithItsItemAndUndoGivesTheSetBack) {
         ASSERT_TRUE(Run(kind, c.line, c.command));
       }
       EXPECT_EQ(ui.events.empty() ? "" : ui.events.back(), stays ? "" : "undo 1 1");
-      Expect(d, Arranged(x, kind, c.lines, c.command == kDrop));
+      Expect(d, Arranged(x, kind, c.lines, c.command != EditAction::Cut && c.command != EditAction::Paste));
       ASSERT_TRUE(Run(kind, c.line, EditAction::Undo));
       e.ExpectSet(d, x);
     }
@@ -128,7 +137,7 @@ TEST_F(SequenceEdits, InsertPushesTheLastItemOntoTheClipboardAndAPasteBringsItBa
   Run(kBackingSequence, 5, EditAction::Copy);
   Run(kBackingSequence, 0, EditAction::Insert);
   Run(kBackingSequence, 3, EditAction::Paste);
-  Expect(d, Arranged(x, kBackingSequence, {5, 0, 1, 9, 3, 4, 5, 6, 7, 8}));
+  Expect(d, Arranged(x, kBackingSequence, {5, 0, 1, 9, 3, 4, 5, 6, 7, 8}, true));
 }
 
 TEST_F(SequenceEdits, EraseBankKeepsThePatternsAndCannotBeUndone) {
@@ -216,8 +225,9 @@ TEST_F(SequenceEdits, AnItemFromAnotherSetCallsWhatHasItsNamesThere) {
 
     SetStores expected = y;
     if (c.kitCalled >= 0) {
-      expected = Arranged(y, c.kind, c.command == EditAction::Insert ? Lines{0, 1, 2, 11, 3, 4, 5, 6, 7, 8}
-                                                                     : Lines{0, 1, 2, 11, 4, 5, 6, 7, 8, 9});
+      const bool insert = c.command == EditAction::Insert;
+      expected = Arranged(y, c.kind, insert ? Lines{0, 1, 2, 11, 3, 4, 5, 6, 7, 8} : Lines{0, 1, 2, 11, 4, 5, 6, 7, 8, 9},
+                          insert);
       for (auto [t, program] : {std::pair{0, 360}, {3, c.kitCalled}}) {
         if (bsq) Bsq(expected, 3).SetTrackProgram(t, static_cast<std::int16_t>(program));
         else Song(expected, 3).SetTrackProgram(t + 2, program);

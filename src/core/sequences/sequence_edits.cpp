@@ -1,5 +1,6 @@
 #include "sequences/sequence_edits.h"
 
+#include "editing/renumbering.h"
 #include "editing/undo_state.h"
 #include "sequences/sequence_change.h"
 #include "storage/text.h"
@@ -68,8 +69,13 @@ EditOutcome DeleteSequenceItem(Workspace& ws, int d, int i) {
   if (!IsLine(i)) return {};
   SequenceChange<K> change(ws, d);
   auto& r = K::Records(ws);
+  // Links follow their items; those to the deleted item keep its number.
+  const std::vector<CallSite> kept = CallersOf(ws, d, K::kKind, i);
   CopyItemToTransfer(r.clipboard, ws, d, i);
   CopyItemToTransfer(r.undo, ws, d, i);
+  const Renumbering renumbering = DeleteRenumbering(K::kKind, i, kLast);
+  Renumber(ws, d, renumbering);
+  r.keptCalls = FollowPlaces(kept, K::kKind, renumbering.places);
   CloseGap(K::DataOf(ws, d), i);
   PasteTransferToItem(r.empty, ws, d, kLast);
   r.undo.operation = kUndoDelete;
@@ -84,6 +90,12 @@ EditOutcome InsertSequenceItem(Workspace& ws, int d, int i) {
   // An empty clipboard holds nothing to insert (a paste refuses it too).
   if (!IsLine(i) || r.clipboard.sourceSet == 0) return {};
   SequenceChange<K> change(ws, d);
+  // Links follow their items, the inserted one's too; those to the item
+  // pushed out keep its number.
+  const std::vector<CallSite> kept = CallersOf(ws, d, K::kKind, kLast);
+  const Renumbering renumbering = InsertRenumbering(K::kKind, i, kLast, r.clipboard.sourceSet == d);
+  Renumber(ws, d, renumbering);
+  const std::vector<CallSite> keptAfter = FollowPlaces(kept, K::kKind, renumbering.places);
   const typename K::Clip incoming = r.clipboard;
   r.clipboardBeforeInsert = incoming;
   CopyItemToTransfer(r.undo, ws, d, kLast);
@@ -91,6 +103,7 @@ EditOutcome InsertSequenceItem(Workspace& ws, int d, int i) {
   OpenGap(K::DataOf(ws, d), i);
   PasteTransferToItem(incoming, ws, d, i);
   r.undo.operation = kUndoInsert;
+  r.keptCalls = keptAfter;
   r.clipboard = r.undo;
   r.clipboardAfterInsert = r.clipboard;
   if (!change.Settle(ItemText<K>(incoming))) return {};

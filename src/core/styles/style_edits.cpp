@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "editing/renumbering.h"
 #include "editing/undo_state.h"
 #include "sets/workspace.h"
 #include "storage/tables.h"
@@ -67,7 +68,7 @@ void UndoMove(Workspace& ws) {
   if (r.undo.sourceSet != d || !IsStyleOfSet(ws, d, source) || !IsStyleOfSet(ws, d, target)) return;
   // Only the callers that followed the Style go back: those the target had
   // kept belong to the Style now restored there.
-  RedirectStyleCallSites(ws, d, r.movedCalls, UserStyleNumber(target), UserStyleNumber(source));
+  Renumber(ws, d, UndoMoveRenumbering(kStyle, source, target, r.keptCalls));
   UndoPaste(ws);
   UndoCut(ws);
 }
@@ -112,8 +113,10 @@ EditOutcome PasteStyle(Workspace& ws, int d, int u, bool redirectFromClipSource)
   }
   const KindRecords<StyleClip> before = r;
   const std::int16_t modifiedBefore = ws.Slot(d).modified[kStyle];
-  r.movedCalls.clear();
-  if (move) r.movedCalls = RedirectStyleCalls(ws, d, UserStyleNumber(from), UserStyleNumber(u));
+  if (move) {
+    r.keptCalls = CallersOf(ws, d, kStyle, u);
+    Renumber(ws, d, MoveRenumbering(kStyle, from, u));
+  }
   CopyStyleToClip(r.undo, ws, d, u);
   r.undo.operation = kUndoPaste;
   PasteClipToStyle(r.clipboard, ws, d, u);
