@@ -5,7 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <tuple>
 
 #include "edit_sets.h"
@@ -32,11 +31,13 @@ auto ItemOf(Data& data, int k) {
 class SequenceEdits : public ::testing::Test {
  protected:
   SequenceEdits() {
-    // Every item links to its own line, so that after a move each link must
-    // name the line its item has moved to; a link outside the list stays.
+    // Items link to their own line, 7 to 9 and 8 to 3, so that after a move,
+    // Delete or Insert each link must name the line its item has moved to (or
+    // keep the number of one that left); a link outside the list stays.
     for (int k = 0; k < 10; ++k) {
-      Bsq(x, k).SetNext(static_cast<std::uint8_t>(k < 9 ? k : 200));
-      Song(x, k).SetNext(static_cast<std::uint8_t>(k < 9 ? k : 200));
+      const int link = k == 7 ? 9 : k == 8 ? 3 : k < 9 ? k : 200;
+      Bsq(x, k).SetNext(static_cast<std::uint8_t>(link));
+      Song(x, k).SetNext(static_cast<std::uint8_t>(link));
     }
     ws.Stores(d) = x;
   }
@@ -57,7 +58,7 @@ class SequenceEdits : public ::testing::Test {
     const auto& r = ws.edits;
     return std::tuple(r.backingSequences.clipboard, r.backingSequences.undo, r.songs.clipboard, r.songs.undo);
   }
-  SetStores Arranged(SetStores s, int kind, const Lines& lines, bool relinked = false) const {
+  SetStores Arranged(SetStores s, int kind, const Lines& lines, bool relinked = false, int inserted = -1) const {
     auto arrange = [&](auto& data, const auto& fromX, const auto& empty) {
       const auto old = data;
       for (int k = 0; k < 10; ++k) {
@@ -65,13 +66,15 @@ class SequenceEdits : public ::testing::Test {
         else ItemOf(data, k) = lines[k] < 10 ? ItemOf(old, lines[k]) : ItemOf(fromX, lines[k] - 10);
       }
       // A link of the Set's own items names the line where the item it named
-      // now is (the last, when a copy of it was put in); a link to an item
-      // that left keeps its number.
+      // now is (not its copy inserted); a link to an item that left keeps
+      // its number.
       for (int k = 0; relinked && k < 10; ++k) {
         auto& record = data.records[static_cast<std::size_t>(k)];
-        const auto at = std::find(lines.rbegin(), lines.rend(), record.Next());
-        if (lines[k] >= 0 && lines[k] < 10 && at != lines.rend())
-          record.SetNext(static_cast<std::uint8_t>(lines.rend() - at - 1));
+        for (int m = 0; m < 10 && lines[k] >= 0 && lines[k] < 10; ++m)
+          if (m != inserted && lines[m] == record.Next()) {
+            record.SetNext(static_cast<std::uint8_t>(m));
+            break;
+          }
       }
     };
     if (kind == kBackingSequence) arrange(s.backingSequences, x.backingSequences, ws.edits.backingSequences.empty);
@@ -105,6 +108,10 @@ const ListCase kListCases[] = {
     {"cut 4", EditAction::Cut, -1, 4, {0, 1, 2, 3, -1, 5, 6, 7, 8, 9}},
     {"delete 3", EditAction::Delete, -1, 3, {0, 1, 2, 4, 5, 6, 7, 8, 9, -1}},
     {"insert 6 at 0", EditAction::Insert, 6, 0, {6, 0, 1, 2, 3, 4, 5, 6, 7, 8}},
+    {"delete 0", EditAction::Delete, -1, 0, {1, 2, 3, 4, 5, 6, 7, 8, 9, -1}},
+    {"delete 9", EditAction::Delete, -1, 9, {0, 1, 2, 3, 4, 5, 6, 7, 8, -1}},
+    {"insert 2 at 5", EditAction::Insert, 2, 5, {0, 1, 2, 3, 4, 2, 5, 6, 7, 8}},
+    {"insert 8 at 9", EditAction::Insert, 8, 9, {0, 1, 2, 3, 4, 5, 6, 7, 8, 8}},
     {"paste 7 on 2", EditAction::Paste, 7, 2, {0, 1, 7, 3, 4, 5, 6, 7, 8, 9}},
     {"move 7 before 2", kDrop, 7, 2, {0, 1, 7, 2, 3, 4, 5, 6, 8, 9}},
     {"move 2 before 7", kDrop, 2, 7, {0, 1, 3, 4, 5, 6, 2, 7, 8, 9}},
@@ -127,7 +134,8 @@ TEST_F(SequenceEdits, EveryEditKeepsTheDataWithItsItemAndUndoGivesTheSetBack) {
         ASSERT_TRUE(Run(kind, c.line, c.command));
       }
       EXPECT_EQ(ui.events.empty() ? "" : ui.events.back(), stays ? "" : "undo 1 1");
-      Expect(d, Arranged(x, kind, c.lines, c.command != EditAction::Cut && c.command != EditAction::Paste));
+      Expect(d, Arranged(x, kind, c.lines, c.command != EditAction::Cut && c.command != EditAction::Paste,
+                         c.command == EditAction::Insert ? c.line : -1));
       ASSERT_TRUE(Run(kind, c.line, EditAction::Undo));
       e.ExpectSet(d, x);
     }
@@ -137,7 +145,9 @@ TEST_F(SequenceEdits, InsertPushesTheLastItemOntoTheClipboardAndAPasteBringsItBa
   Run(kBackingSequence, 5, EditAction::Copy);
   Run(kBackingSequence, 0, EditAction::Insert);
   Run(kBackingSequence, 3, EditAction::Paste);
-  Expect(d, Arranged(x, kBackingSequence, {5, 0, 1, 9, 3, 4, 5, 6, 7, 8}, true));
+  SetStores expected = Arranged(x, kBackingSequence, {5, 0, 1, 9, 3, 4, 5, 6, 7, 8}, true, 0);
+  Bsq(expected, 8).SetNext(9);  // the link to the item pushed out kept its number; the pastes moved nothing
+  Expect(d, expected);
 }
 
 TEST_F(SequenceEdits, EraseBankKeepsThePatternsAndCannotBeUndone) {

@@ -28,6 +28,11 @@ class ScriptedUi : public UserInterface, public DocumentView {
   // 2 Program) and returns answer (-1: cancelled).
   ScriptedUi& ExpectSelection(int kind, int answer);
 
+  // When set, a message nobody scripted is answered as a user going on
+  // without changing anything more would: Yes to a Yes/No question, No to
+  // a Yes/No/Cancel one, OK otherwise.
+  bool goOnUnasked = false;
+
   // Everything shown, in order; selection dialogs as "d current caption".
   std::vector<MessageRequest> messages;
   std::vector<FileDialogRequest> fileDialogs;

@@ -44,6 +44,9 @@ void ShowSaveError(Workspace& ws, int kind, const std::string& detail);
 // An edit or a dialog failed unexpectedly.
 void ShowEditError(Workspace& ws, int kind, const std::string& detail);
 
+// Decodes a whole file of kind k (0 to 4, or 7 for the global record) into
+// the store of that kind; false when the file is not read whole.
+bool DecodeKindFile(const Bytes& bytes, SetStores& stores, int kind);
 // The readers, each showing "Error getting ... data." when it fails.
 bool ReadKindFile(Workspace& ws, const KindFile& file, int d, int kind);
 

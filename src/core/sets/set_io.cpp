@@ -13,10 +13,7 @@ namespace fs = std::filesystem;
 
 namespace tolvane {
 
-namespace {
-
-bool DecodeInto(Workspace& ws, const Bytes& bytes, int d, int kind) {
-  SetStores& s = ws.Stores(d);
+bool DecodeKindFile(const Bytes& bytes, SetStores& s, int kind) {
   switch (kind) {
     case kArrangement: return DecodeArrangementFile(bytes, s.arrangements);
     case kStyle: return DecodeStyleFile(bytes, s.styles);
@@ -27,8 +24,6 @@ bool DecodeInto(Workspace& ws, const Bytes& bytes, int d, int kind) {
     default: return false;
   }
 }
-
-}  // namespace
 
 Bytes EncodeKindFile(const SetStores& s, int kind) {
   switch (kind) {
@@ -43,7 +38,7 @@ Bytes EncodeKindFile(const SetStores& s, int kind) {
 
 bool ReadKindFile(Workspace& ws, const KindFile& file, int d, int kind) {
   Bytes bytes;
-  if (ReadWholeFile(file.path, bytes) && DecodeInto(ws, bytes, d, kind)) return true;
+  if (ReadWholeFile(file.path, bytes) && DecodeKindFile(bytes, ws.Stores(d), kind)) return true;
   ShowReadError(ws, kind, "");
   return false;
 }
