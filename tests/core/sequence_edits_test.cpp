@@ -116,6 +116,7 @@ const ListCase kListCases[] = {
     {"move 7 before 2", kDrop, 7, 2, {0, 1, 7, 2, 3, 4, 5, 6, 8, 9}},
     {"move 2 before 7", kDrop, 2, 7, {0, 1, 3, 4, 5, 6, 2, 7, 8, 9}},
     {"move 0 before 9", kDrop, 0, 9, {1, 2, 3, 4, 5, 6, 7, 8, 0, 9}},
+    {"move 3 after the last line", kDrop, 3, 10, {0, 1, 2, 4, 5, 6, 7, 8, 9, 3}},
     {"drop 4 on its own line", kDrop, 4, 4, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9}},
     {"drop 4 on the next line", kDrop, 4, 5, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9}},
 };

@@ -85,6 +85,15 @@ TEST_F(StyleEdits, APasteMustFitTheBlockUnlessTheStyleMovesWithinIt) {
     ASSERT_TRUE(Run(d, 48, kUndo));
     e.ExpectSet(d, x);
   }
+  // A Block over its capacity (100 events too many) still takes a Style no
+  // larger than the one it replaces.
+  SetEvents(x, 1, 15200);
+  SetEvents(x, 6, 50);
+  Reload();
+  Run(d, 48 + 6, kCopy);
+  Run(d, 48, kPaste);
+  Put(x, 0, Take(x, 6));
+  e.ExpectSet(d, x);
 }
 
 TEST_F(StyleEdits, CutOfAStyleCalledByTwoArrangementsFollowsTheAnswer) {

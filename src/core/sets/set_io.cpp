@@ -3,6 +3,7 @@
 
 #include <filesystem>
 #include <functional>
+#include <memory>
 #include <system_error>
 
 #include "sets/file_steps.h"
@@ -90,7 +91,15 @@ bool WriteKindFile(Workspace& ws, int d, int kind) {
     damaged.clear();
     return true;
   };
-  if (!WriteThroughScratch(ws, destination, EncodeKindFile(ws.Stores(d), kind), kind, keepDamaged)) return false;
+  // What this program could not read back is not written (a Style file
+  // whose first Block could not be read holds no Block): the file stays.
+  const Bytes bytes = EncodeKindFile(ws.Stores(d), kind);
+  auto readBack = std::make_unique<SetStores>();
+  if (!DecodeKindFile(bytes, *readBack, kind)) {
+    ShowSaveError(ws, kind, "");
+    return false;
+  }
+  if (!WriteThroughScratch(ws, destination, bytes, kind, keepDamaged)) return false;
   SetStores& s = ws.Stores(d);
   if (kind == kBackingSequence) s.backingSequences.filePath = destination;
   if (kind == kSong) s.songs.filePath = destination;

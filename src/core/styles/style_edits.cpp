@@ -39,7 +39,9 @@ bool FitsBlock(Workspace& ws, int d, int u, const StyleClip& clip) {
   const StyleSetData& styles = ws.Stores(d).styles;
   const int available = BlockFreeEvents(styles, u) + StyleEventCount(styles, u);
   const int needed = (clip.size - kStyleBaseSize) / 4;
-  if (needed <= available) return true;
+  // A Block already over its capacity still takes a Style no larger than the
+  // one it replaces: its use does not grow.
+  if (needed <= available || needed <= StyleEventCount(styles, u)) return true;
   ws.ui.ShowMessage({MsgIcon::Exclamation, MsgButtons::Ok, MsgResult::Ok, "",
                      "Pasted Style (" + std::to_string(needed) + " events) is too big for destination\r\nBlock, where only " +
                          std::to_string(available) + " events are available."});
