@@ -33,7 +33,9 @@ class SequenceEdits : public ::testing::Test {
   SequenceEdits() {
     // Items link to their own line, 7 to 9 and 8 to 3, so that after a move,
     // Delete or Insert each link must name the line its item has moved to (or
-    // keep the number of one that left); a link outside the list stays.
+    // keep the number of one that left); a link outside the list stays. The
+    // links of an empty item follow too.
+    Bsq(x, 5).SetName(kBlankName), Song(x, 5).SetName(kBlankName);
     for (int k = 0; k < 10; ++k) {
       const int link = k == 7 ? 9 : k == 8 ? 3 : k < 9 ? k : 200;
       Bsq(x, k).SetNext(static_cast<std::uint8_t>(link));

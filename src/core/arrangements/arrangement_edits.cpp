@@ -42,6 +42,7 @@ void UndoCut(Workspace& ws) {
   const ArrangementClip& clip = ws.edits.arrangements.clipboard;
   if (!Usable(ws, clip.sourceSet) || !Valid(clip.sourceNumber)) return;
   PasteClipToArrangement(clip, ws, clip.sourceSet, clip.sourceNumber);
+  FollowItems(ws, clip.sourceSet, kArrangement, UndoCutPlaces(clip.sourceNumber));
   ShowAndRedraw(ws, clip.sourceSet, clip.sourceNumber);
 }
 
@@ -49,6 +50,7 @@ void UndoPaste(Workspace& ws) {
   const ArrangementClip& undo = ws.edits.arrangements.undo;
   if (!Usable(ws, undo.sourceSet) || !Valid(undo.sourceNumber)) return;
   PasteClipToArrangement(undo, ws, undo.sourceSet, undo.sourceNumber);
+  FollowItems(ws, undo.sourceSet, kArrangement, UndoPastePlaces(undo.sourceNumber));
   ShowAndRedraw(ws, undo.sourceSet, undo.sourceNumber);
 }
 
@@ -107,6 +109,7 @@ EditOutcome CutArrangement(Workspace& ws, int d, int n, bool skipReferenceQuesti
   CopyArrangementToClip(r.clipboard, ws, d, n);
   r.undo.operation = kUndoCut;
   PasteClipToArrangement(r.empty, ws, d, n);
+  FollowItems(ws, d, kArrangement, CutPlaces(n));
   ShowAndRedraw(ws, d, n);
   return outcome |= kChanged;
 }
@@ -114,6 +117,7 @@ EditOutcome CutArrangement(Workspace& ws, int d, int n, bool skipReferenceQuesti
 void CopyArrangement(Workspace& ws, int d, int n) {
   if (!Valid(n)) return;
   CopyArrangementToClip(ws.edits.arrangements.clipboard, ws, d, n);
+  FollowItems(ws, d, kArrangement, CopyPlaces(n));
   ClipboardRefilled(ws.edits.arrangements);
 }
 
@@ -140,10 +144,12 @@ EditOutcome PasteArrangement(Workspace& ws, int d, int n, bool redirectFromClipS
   const int source = r.clipboard.sourceSet;
   if (source != d && source != -1 && !ResolvePastedArrangementCalls(ws, source, d, n)) {
     // The slot gets its Arrangement back and the last edit stays the one to undo.
-    UndoPaste(ws);
+    PasteClipToArrangement(r.undo, ws, d, n);
+    ShowAndRedraw(ws, d, n);
     r = before;
     return outcome;
   }
+  FollowItems(ws, d, kArrangement, PastePlaces(n, source == d));
   ws.view.RefreshItem(d, kArrangement, n);
   return outcome |= kChanged;
 }
@@ -196,6 +202,7 @@ void EraseArrangementBank(Workspace& ws, int d) {
   const ArrangementClip& empty = ws.edits.arrangements.empty;
   for (int index = 0; index <= BankHighestIndex(kArrangement, 0); ++index)
     PasteClipToArrangement(empty, ws, d, ArrangementNumber(0, index));
+  FollowItems(ws, d, kArrangement, ErasedPlaces());
   ws.MarkModified(d, kArrangement);
   ws.view.RefreshKind(d, kArrangement);
 }

@@ -149,11 +149,64 @@ void Renumber(Workspace& ws, int d, const Renumbering& r) {
     set(NumberOf(r.kind, r.numbers[static_cast<std::size_t>(u)]));
     if (inSet) ws.MarkModified(d, at.kind);
   });
-  FollowIn(ws.edits.arrangements, d, r.kind, r.places);
-  FollowIn(ws.edits.styles, d, r.kind, r.places);
-  FollowIn(ws.edits.programs, d, r.kind, r.places);
-  FollowIn(ws.edits.backingSequences, d, r.kind, r.places);
-  FollowIn(ws.edits.songs, d, r.kind, r.places);
+  FollowItems(ws, d, r.kind, r.places);
+}
+
+void FollowItems(Workspace& ws, int d, int kind, const PlaceMap& places) {
+  if (!places) return;
+  FollowIn(ws.edits.arrangements, d, kind, places);
+  FollowIn(ws.edits.styles, d, kind, places);
+  FollowIn(ws.edits.programs, d, kind, places);
+  FollowIn(ws.edits.backingSequences, d, kind, places);
+  FollowIn(ws.edits.songs, d, kind, places);
+}
+
+PlaceMap CutPlaces(int i) {
+  return [i](int p) -> std::vector<int> {
+    if (p == i) return {kHeldInClipboard};
+    if (p == kHeldInClipboard) return {};
+    return {p};
+  };
+}
+
+PlaceMap CopyPlaces(int i) {
+  return [i](int p) -> std::vector<int> {
+    if (p == i) return {i, kHeldInClipboard};
+    if (p == kHeldInClipboard) return {};
+    return {p};
+  };
+}
+
+PlaceMap PastePlaces(int i, bool clipboardOfSet) {
+  return [i, clipboardOfSet](int p) -> std::vector<int> {
+    if (p == kHeldInClipboard) return clipboardOfSet ? std::vector<int>{kHeldInClipboard, i} : std::vector<int>{};
+    if (p == i) return {kHeldInUndo};
+    if (p == kHeldInUndo) return {};
+    return {p};
+  };
+}
+
+PlaceMap UndoCutPlaces(int i) {
+  return [i](int p) -> std::vector<int> {
+    if (p == kHeldInClipboard) return {kHeldInClipboard, i};
+    if (p == i) return {};
+    return {p};
+  };
+}
+
+PlaceMap UndoPastePlaces(int i) {
+  return [i](int p) -> std::vector<int> {
+    if (p == kHeldInUndo) return {i};
+    if (p == i) return {};
+    return {p};
+  };
+}
+
+PlaceMap ErasedPlaces() {
+  return [](int p) -> std::vector<int> {
+    if (p >= 0) return {};
+    return {p};
+  };
 }
 
 std::vector<CallSite> CallersOf(Workspace& ws, int d, int kind, int u) {
@@ -165,6 +218,7 @@ std::vector<CallSite> CallersOf(Workspace& ws, int d, int kind, int u) {
 }
 
 std::vector<CallSite> FollowPlaces(const std::vector<CallSite>& sites, int kind, const PlaceMap& places) {
+  if (!places) return sites;
   std::vector<CallSite> moved;
   for (const CallSite& site : sites) {
     if (site.kind != kind) {
@@ -215,23 +269,13 @@ Renumbering UndoInsertRenumbering(int kind, int n, int last, bool clipboardGiven
 Renumbering MoveRenumbering(int kind, int s, int t) {
   std::vector<int> numbers = SameNumbers(kind);
   numbers[static_cast<std::size_t>(s)] = t;
-  return {kind, std::move(numbers), {}, -1, [s, t](int p) -> std::vector<int> {
-            if (p == s) return {t, kHeldInClipboard};
-            if (p == t) return {kHeldInUndo};
-            if (p == kHeldInClipboard || p == kHeldInUndo) return {};
-            return {p};
-          }};
+  return {kind, std::move(numbers), {}, -1, nullptr};
 }
 
 Renumbering UndoMoveRenumbering(int kind, int s, int t, std::vector<CallSite> kept) {
   std::vector<int> numbers = SameNumbers(kind);
   numbers[static_cast<std::size_t>(t)] = s;
-  return {kind, std::move(numbers), std::move(kept), t, [s, t](int p) -> std::vector<int> {
-            if (p == kHeldInClipboard) return {s, kHeldInClipboard};
-            if (p == kHeldInUndo) return {t};
-            if (p == t) return {};
-            return {p};
-          }};
+  return {kind, std::move(numbers), std::move(kept), t, nullptr};
 }
 
 }  // namespace tolvane

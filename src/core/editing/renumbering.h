@@ -43,6 +43,18 @@ std::vector<int> SameNumbers(int kind);
 
 // Applies r to Set d (see above).
 void Renumber(Workspace& ws, int d, const Renumbering& r);
+// Items of a kind moving between Set d's places and the kind's records
+// without a renumbering: the caller places undo records keep follow them.
+void FollowItems(Workspace& ws, int d, int kind, const PlaceMap& places);
+// Cut of the item at i, its Copy, a Paste into i (of the clipboard, taken
+// from this Set or not), the Undo of a cut from i and of a paste into i, and
+// every place emptied (Erase Bank, an import).
+PlaceMap CutPlaces(int i);
+PlaceMap CopyPlaces(int i);
+PlaceMap PastePlaces(int i, bool clipboardOfSet);
+PlaceMap UndoCutPlaces(int i);
+PlaceMap UndoPastePlaces(int i);
+PlaceMap ErasedPlaces();
 // The places of the calls to user item u of a kind in Set d, in its items
 // and in the items held for it.
 std::vector<CallSite> CallersOf(Workspace& ws, int d, int kind, int u);
@@ -52,8 +64,10 @@ std::vector<CallSite> FollowPlaces(const std::vector<CallSite>& sites, int kind,
 // The renumberings of the edits that move items, over the list 0 to last of
 // the kind (the places after last stay). Delete and Insert at n: the
 // callers of the item removed or pushed out keep their number. A move of
-// the item at s onto t: its callers follow it, those of t keep t. The Undo
-// of each takes `kept`, the callers its edit found keeping their number.
+// the item at s onto t: its callers follow it, those of t keep t (the items
+// themselves travel by the Copy, Paste and Cut the move is made of, and back
+// by the Undo of the cut and the paste). The Undo of each takes `kept`, the
+// callers its edit found keeping their number.
 Renumbering DeleteRenumbering(int kind, int n, int last);
 // clipboardOfSet: the item inserted is the clipboard's, taken from this Set.
 Renumbering InsertRenumbering(int kind, int n, int last, bool clipboardOfSet);

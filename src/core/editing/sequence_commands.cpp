@@ -2,6 +2,7 @@
 // list line is an item: line 0 to 9.
 
 #include "editing/kind_edits.h"
+#include "editing/renumbering.h"
 #include "editing/undo_state.h"
 #include "sequences/sequence_edits.h"
 #include "sequences/sequence_kinds.h"
@@ -35,6 +36,7 @@ class SequenceEdits final : public KindEdits {
     if (sd == td) return Move(ws, sd, s, t);
     auto& r = K::Records(ws);
     CopyItemToTransfer(r.clipboard, ws, sd, s);
+    FollowItems(ws, sd, K::kKind, CopyPlaces(s));
     if (!PasteSequenceItem<K>(ws, td, t).changed) {
       ClipboardRefilled(r);
       return {};

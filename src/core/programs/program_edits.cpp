@@ -56,6 +56,7 @@ void UndoCut(Workspace& ws) {
   const ProgramClip& clip = ws.edits.programs.clipboard;
   if (!Usable(ws, clip.sourceSet) || !UserItem(clip.sourceNumber)) return;
   PasteClipToProgram(clip, ws, clip.sourceSet, clip.sourceNumber);
+  FollowItems(ws, clip.sourceSet, kProgram, UndoCutPlaces(clip.sourceNumber));
   ShowAndRedraw(ws, clip.sourceSet, clip.sourceNumber);
 }
 
@@ -63,6 +64,7 @@ void UndoPaste(Workspace& ws) {
   const ProgramClip& undo = ws.edits.programs.undo;
   if (!Usable(ws, undo.sourceSet) || !UserItem(undo.sourceNumber)) return;
   PasteClipToProgram(undo, ws, undo.sourceSet, undo.sourceNumber);
+  FollowItems(ws, undo.sourceSet, kProgram, UndoPastePlaces(undo.sourceNumber));
   ShowAndRedraw(ws, undo.sourceSet, undo.sourceNumber);
 }
 
@@ -120,6 +122,7 @@ EditOutcome CutProgram(Workspace& ws, int d, int u, bool skipReferenceQuestion) 
   CopyProgramToClip(r.clipboard, ws, d, u);
   r.undo.operation = kUndoCut;
   PasteClipToProgram(r.empty, ws, d, u);
+  FollowItems(ws, d, kProgram, CutPlaces(u));
   ShowAndRedraw(ws, d, u);
   return outcome |= kChanged;
 }
@@ -127,6 +130,7 @@ EditOutcome CutProgram(Workspace& ws, int d, int u, bool skipReferenceQuestion) 
 void CopyProgram(Workspace& ws, int d, int u) {
   if (!UserItem(u)) return;
   CopyProgramToClip(ws.edits.programs.clipboard, ws, d, u);
+  FollowItems(ws, d, kProgram, CopyPlaces(u));
   ClipboardRefilled(ws.edits.programs);
 }
 
@@ -147,6 +151,7 @@ EditOutcome PasteProgram(Workspace& ws, int d, int u, bool redirectFromClipSourc
   CopyProgramToClip(r.undo, ws, d, u);
   r.undo.operation = kUndoPaste;
   PasteClipToProgram(r.clipboard, ws, d, u);
+  FollowItems(ws, d, kProgram, PastePlaces(u, r.clipboard.sourceSet == d));
   ws.view.RefreshItem(d, kProgram, UserProgramNumber(u));
   return outcome |= kChanged;
 }
@@ -192,6 +197,7 @@ void EraseProgramBank(Workspace& ws, int d, int bank) {
   const ProgramClip& empty = ws.edits.programs.empty;
   for (int index = 0; index < kUserProgramCount; ++index)
     if (const int u = UserProgramIndexOfBank(bank, index); u >= 0) PasteClipToProgram(empty, ws, d, u);
+  FollowItems(ws, d, kProgram, ErasedPlaces());
   ws.MarkModified(d, kProgram);
   ws.view.RefreshKind(d, kProgram);
 }

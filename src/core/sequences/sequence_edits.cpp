@@ -33,6 +33,7 @@ EditOutcome CutSequenceItem(Workspace& ws, int d, int i) {
   CopyItemToTransfer(r.clipboard, ws, d, i);
   r.undo.operation = kUndoCut;
   PasteTransferToItem(r.empty, ws, d, i);
+  FollowItems(ws, d, K::kKind, CutPlaces(i));
   if (!change.Settle(ItemText<K>(r.clipboard))) return {};
   change.Show(i);
   return kChanged;
@@ -42,6 +43,7 @@ template <class K>
 void CopySequenceItem(Workspace& ws, int d, int i) {
   if (!IsLine(i)) return;
   CopyItemToTransfer(K::Records(ws).clipboard, ws, d, i);
+  FollowItems(ws, d, K::kKind, CopyPlaces(i));
   ClipboardRefilled(K::Records(ws));
 }
 
@@ -53,6 +55,7 @@ EditOutcome PasteSequenceItem(Workspace& ws, int d, int i) {
   CopyItemToTransfer(r.undo, ws, d, i);
   r.undo.operation = kUndoPaste;
   PasteTransferToItem(r.clipboard, ws, d, i);
+  FollowItems(ws, d, K::kKind, PastePlaces(i, r.clipboard.sourceSet == d));
   // The room is checked before any question about the item's calls.
   if (!change.Settle(ItemText<K>(r.clipboard))) return {};
   const int source = r.clipboard.sourceSet;
@@ -121,6 +124,7 @@ template <class K>
 EditOutcome EraseSequenceBank(Workspace& ws, int d) {
   SequenceChange<K> change(ws, d);
   for (int i = 0; i <= kLast; ++i) PasteTransferToItem(K::Records(ws).empty, ws, d, i);
+  FollowItems(ws, d, K::kKind, ErasedPlaces());
   auto& data = K::DataOf(ws, d);
   if constexpr (K::kKind == kBackingSequence) {
     data.trackOffsets[0][0] = 4864;

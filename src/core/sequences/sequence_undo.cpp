@@ -22,13 +22,14 @@ bool Settle(SequenceChange<K>& change, const typename K::Clip& restored) {
 
 // Cut, paste and drag copy: the clip goes back to the line it names.
 template <class K>
-void PutBack(Workspace& ws, const typename K::Clip& clip) {
+void PutBack(Workspace& ws, const typename K::Clip& clip, PlaceMap (*places)(int)) {
   const int d = clip.sourceSet;
   const int i = clip.sourceNumber;
   if (!Usable(ws, d) || !IsLine(i)) return;
   SequenceChange<K> change(ws, d);
   const typename K::Clip restored = clip;
   PasteTransferToItem(restored, ws, d, i);
+  FollowItems(ws, d, K::kKind, places(i));
   if (Settle(change, restored)) change.Show(i);
 }
 
@@ -85,9 +86,9 @@ template <class K>
 void UndoSequenceEdit(Workspace& ws) {
   auto& r = K::Records(ws);
   switch (r.undo.operation) {
-    case kUndoCut: PutBack<K>(ws, r.clipboard); break;
+    case kUndoCut: PutBack<K>(ws, r.clipboard, UndoCutPlaces); break;
     case kUndoPaste:
-    case kUndoDragCopy: PutBack<K>(ws, r.undo); break;
+    case kUndoDragCopy: PutBack<K>(ws, r.undo, UndoPastePlaces); break;
     case kUndoMove: MoveBack<K>(ws); break;
     case kUndoDelete: ReopenDeleted<K>(ws); break;
     case kUndoInsert: CloseInserted<K>(ws); break;

@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "editing/edit_commands.h"
+#include "editing/renumbering.h"
 #include "sets/set_files.h"
 #include "storage/tables.h"
 #include "storage/text.h"
@@ -70,6 +71,7 @@ EditOutcome ImportWholeKind(Workspace& ws, int d, int k) {
     }
   }
   Replace(ws.Stores(d), *scratch, k);
+  if (k < kSetFileKinds) FollowItems(ws, d, k, ErasedPlaces());
   ClearUndoRecord(ws, k);
   ws.MarkModified(d, k);
   // The global record is written with the Programs: only their flag makes

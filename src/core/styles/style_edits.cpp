@@ -52,6 +52,7 @@ void UndoCut(Workspace& ws) {
   const StyleClip& clip = ws.edits.styles.clipboard;
   if (!IsStyleOfSet(ws, clip.sourceSet, clip.sourceNumber)) return;
   PasteClipToStyle(clip, ws, clip.sourceSet, clip.sourceNumber);
+  FollowItems(ws, clip.sourceSet, kStyle, UndoCutPlaces(clip.sourceNumber));
   ShowAndRedraw(ws, clip.sourceSet, clip.sourceNumber);
 }
 
@@ -59,6 +60,7 @@ void UndoPaste(Workspace& ws) {
   const StyleClip& undo = ws.edits.styles.undo;
   if (!IsStyleOfSet(ws, undo.sourceSet, undo.sourceNumber)) return;
   PasteClipToStyle(undo, ws, undo.sourceSet, undo.sourceNumber);
+  FollowItems(ws, undo.sourceSet, kStyle, UndoPastePlaces(undo.sourceNumber));
   ShowAndRedraw(ws, undo.sourceSet, undo.sourceNumber);
 }
 
@@ -80,6 +82,7 @@ void UndoMove(Workspace& ws) {
 void CopyStyle(Workspace& ws, int d, int u) {
   if (!IsStyleOfSet(ws, d, u)) return;
   CopyStyleToClip(ws.edits.styles.clipboard, ws, d, u);
+  FollowItems(ws, d, kStyle, CopyPlaces(u));
   ClipboardRefilled(ws.edits.styles);
 }
 
@@ -95,6 +98,7 @@ EditOutcome CutStyle(Workspace& ws, int d, int u, bool skipReferenceQuestion) {
   CopyStyleToClip(r.clipboard, ws, d, u);
   r.undo.operation = kUndoCut;
   PasteClipToStyle(r.empty, ws, d, u);
+  FollowItems(ws, d, kStyle, CutPlaces(u));
   ShowAndRedraw(ws, d, u);
   return outcome |= kChanged;
 }
@@ -129,6 +133,7 @@ EditOutcome PasteStyle(Workspace& ws, int d, int u, bool redirectFromClipSource)
     r = before;
     ws.Slot(d).modified[kStyle] = modifiedBefore;
   } else {
+    FollowItems(ws, d, kStyle, PastePlaces(u, source == d));
     outcome |= kChanged;
   }
   ws.view.RefreshItem(d, kStyle, UserStyleNumber(u));
@@ -138,6 +143,7 @@ EditOutcome PasteStyle(Workspace& ws, int d, int u, bool redirectFromClipSource)
 void EraseStyleBank(Workspace& ws, int d) {
   if (!Usable(ws, d)) return;
   for (int u = 0; u < StylesOfSet(ws, d); ++u) PasteClipToStyle(ws.edits.styles.empty, ws, d, u);
+  FollowItems(ws, d, kStyle, ErasedPlaces());
   ws.MarkModified(d, kStyle);
   ws.view.RefreshKind(d, kStyle);
 }
