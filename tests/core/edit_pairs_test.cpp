@@ -16,7 +16,8 @@ namespace tolvane::test {
 namespace {
 
 constexpr int kU = 48, kD = 320;  // the first user Style and Program numbers
-constexpr auto kDelete = EditAction::Delete, kInsert = EditAction::Insert, kCut = EditAction::Cut;
+constexpr auto kDelete = EditAction::Delete, kInsert = EditAction::Insert, kCut = EditAction::Cut,
+               kPaste = EditAction::Paste;
 
 struct Step {
   int kind;
@@ -24,13 +25,14 @@ struct Step {
   int item, target = -1;
 };
 
-// The renumberings, then the cuts; the clipboards hold kCopies first.
+// The renumberings and pastes, then the cuts; the clipboards hold kCopies first.
 const Step kSteps[] = {
     {kArrangement, kDelete, 3}, {kArrangement, kInsert, 0}, {kArrangement, EditAction::Details, 10, 2},
     {kStyle, EditAction::Details, kU + 2, kU + 5}, {kProgram, kDelete, kD + 1}, {kProgram, kInsert, kD + 4},
     {kProgram, EditAction::Details, kD + 9, kD + 2}, {kProgram, kDelete, kD + 63}, {kBackingSequence, kDelete, 1},
     {kBackingSequence, kInsert, 4}, {kBackingSequence, EditAction::Details, 7, 2}, {kSong, kDelete, 9},
-    {kSong, kInsert, 0}, {kSong, EditAction::Details, 1, 8}, {kArrangement, kCut, 12}, {kStyle, kCut, kU + 1},
+    {kSong, kInsert, 0}, {kSong, EditAction::Details, 1, 8}, {kArrangement, kPaste, 40}, {kStyle, kPaste, kU + 6},
+    {kBackingSequence, kPaste, 8}, {kSong, kPaste, 7}, {kArrangement, kCut, 12}, {kStyle, kCut, kU + 1},
     {kProgram, kCut, kD + 6}, {kBackingSequence, kCut, 3}, {kSong, kCut, 5}};
 constexpr int kCuts = 5;
 const Step kCopies[] = {{kArrangement, EditAction::Copy, 20}, {kStyle, EditAction::Copy, kU + 3},

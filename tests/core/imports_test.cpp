@@ -56,7 +56,8 @@ TEST_F(Imports, AWholeKindIsReplacedAndCallsKeepTheirNumbers) {
     EXPECT_EQ(UndoCodeOf(e.ws, k), kUndoNothing);
     EXPECT_EQ(e.ui.events, (Events{"refresh 1 " + std::to_string(k), "undo 1 0"}));
   }
-  EXPECT_EQ(e.ui.fileDialogs[1].title + e.ui.fileDialogs[1].initialName, "Import all Program from...*.PCG");
+  EXPECT_EQ(e.ui.fileDialogs[1].title + e.ui.fileDialogs[1].initialName + e.ui.fileDialogs[1].defaultExtension,
+            "Import all Program from...*.PCGPCG");
   // The global record is saved with the Programs, so their flag is set too.
   e.ui.ExpectFileDialog(dir + "/other/OTHER.PCG");
   EXPECT_TRUE(ImportWholeKind(e.ws, d, kGlobal).changed);

@@ -94,6 +94,7 @@ TEST_F(ProgramEdits, InsertAtD11WithAFullBankAsksAboutD88AndKeepsEveryCall) {
   inserted.styles.headers[0].SetTrackProgram(2, 341);
   e.ExpectSet(d, inserted);
   EXPECT_EQ(Clipboard().record, Prg(x, 63));
+  EXPECT_EQ(ws.Slot(d).modified, (std::array<std::int16_t, 8>{0, 1, 1, 1, 1}));
   EXPECT_EQ(Clipboard().sourceNumber, 0);
   EXPECT_EQ(ui.events, (Events{"refresh 1 2", "undo 1 0"}));
 

@@ -188,6 +188,7 @@ const CallCase kCallCases[] = {
     {"both redirected by a drop", kBackingSequence, kDrop, MsgResult::Yes, MsgResult::Yes, 7, 7, 7, kUndoDragCopy,
      {"2 0 Select an Arrangement", kBsqKit}},
     {"kit cancelled", kBackingSequence, EditAction::Paste, MsgResult::No, MsgResult::Cancel, 0, 0, -1, 0, {}},
+    {"song kit cancelled", kSong, EditAction::Paste, MsgResult::Ok, MsgResult::Cancel, 0, 0, -1, 0, {}},
     {"arrangement kept by an insert", kBackingSequence, EditAction::Insert, MsgResult::No, MsgResult::No, 0, 5, 518,
      kUndoInsert, {}},
     {"selection cancelled", kBackingSequence, EditAction::Insert, MsgResult::Ok, MsgResult::Yes, -1, 0, -1, 0, {kBsqKit}},
