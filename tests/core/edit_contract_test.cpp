@@ -64,6 +64,8 @@ const UndoCase kUndoCases[] = {
     {"paste of a clipboard never filled", kArrangement, 5, kPaste, nullptr, -1, "", kNone, -2, "", false, ""},
     {"cut of an empty Style", kStyle, 50, EditAction::Cut, [](SetStores& x) { x.styles.headers[2].SetName(kBlankName); },
      -1, "", kNone, -2, "", false, ""},
+    {"paste from IStyle into an absent Block", kStyle, 70, EditAction::PasteFromIStyle, nullptr, -1, "", kNone, -2, "",
+     false, ""},
     {"insert of a clipboard never filled, with A88 called", kArrangement, 0, kInsert, kA88Called, -1, "", kNone, -2, "",
      false, ""},
     {"paste over a called slot, cancelled", kArrangement, 12, kPaste, kA12Called, 30, ReleaseArr(12), kCancel, -2, "",

@@ -74,6 +74,7 @@ TEST_F(ProgramEdits, InsertAtD11WithAFullBankAsksAboutD88AndKeepsEveryCall) {
   Song(x, 2).SetTrackProgram(4, 383);
   Bsq(x, 1).SetTrackProgram(3, 330);
   x.styles.headers[0].SetTrackProgram(2, 340);
+  Arr(x, 3).SetTrackProgram(0, 350);
   Reload();
   // An empty clipboard is never inserted.
   ASSERT_TRUE(Run(d, 320, EditAction::Insert));
@@ -92,9 +93,10 @@ TEST_F(ProgramEdits, InsertAtD11WithAFullBankAsksAboutD88AndKeepsEveryCall) {
   Song(inserted, 2).SetTrackProgram(4, 1);
   Bsq(inserted, 1).SetTrackProgram(3, 331);
   inserted.styles.headers[0].SetTrackProgram(2, 341);
+  Arr(inserted, 3).SetTrackProgram(0, 351);
   e.ExpectSet(d, inserted);
   EXPECT_EQ(Clipboard().record, Prg(x, 63));
-  EXPECT_EQ(ws.Slot(d).modified, (std::array<std::int16_t, 8>{0, 1, 1, 1, 1}));
+  EXPECT_EQ(ws.Slot(d).modified, (std::array<std::int16_t, 8>{1, 1, 1, 1, 1}));
   EXPECT_EQ(Clipboard().sourceNumber, 0);
   EXPECT_EQ(ui.events, (Events{"refresh 1 2", "undo 1 0"}));
 
