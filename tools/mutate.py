@@ -9,6 +9,12 @@ A site whose change does not compile is left out of the score; a run that
 fails or times out counts as caught.
 
   tools/mutate.py [--sites 200] [--seed 1] [--build build-mutate] [--report FILE]
+                  [--paths DIR_OR_FILE ...] [--tests GTEST_FILTER] [--recheck REPORT]
+
+--paths keeps the sites to the .cpp files under the given paths (relative to
+the project); --tests runs only the core tests the filter names (the
+scenario scripts always run); --recheck runs again only the sites a previous
+report lists as survivors, to see whether mended tests now catch them.
 """
 
 import argparse
@@ -89,6 +95,9 @@ def main():
     parser.add_argument("--seed", type=int, default=1)
     parser.add_argument("--build", default="build-mutate")
     parser.add_argument("--report", default=None)
+    parser.add_argument("--paths", nargs="*", default=None)
+    parser.add_argument("--tests", default=None)
+    parser.add_argument("--recheck", default=None)
     args = parser.parse_args()
     build = (ROOT / args.build).resolve()
     report = Path(args.report) if args.report else build / "mutation-report.txt"
@@ -105,14 +114,25 @@ def main():
     build_command = ["cmake", "--build", str(build), "-j2", "--target", "tolvane_core_tests", "tolvane-cli"]
     if run(build_command, 1800) != 0:
         sys.exit("mutate.py: the unchanged core does not build")
-    tests = [[str(build / "bin" / "tolvane_core_tests"), "--gtest_brief=1", "--gtest_fail_fast"],
+    core_tests = [str(build / "bin" / "tolvane_core_tests"), "--gtest_brief=1", "--gtest_fail_fast"]
+    if args.tests:
+        core_tests.append("--gtest_filter=" + args.tests)
+    tests = [core_tests,
              ["ctest", "--test-dir", str(build), "-R", "script_", "-j2", "--stop-on-failure"]]
     for command in tests:
         if run(command, 600) != 0:
             sys.exit("mutate.py: the core tests fail before any change")
 
-    every = [s for p in sorted(CORE.rglob("*.cpp")) for s in sites_of(p)]
+    files = sorted(CORE.rglob("*.cpp"))
+    if args.paths:
+        wanted = [(ROOT / p).resolve() for p in args.paths]
+        files = [f for f in files if any(f == w or w in f.parents for w in wanted)]
+    every = [s for p in files for s in sites_of(p)]
     chosen = random.Random(args.seed).sample(every, min(args.sites, len(every)))
+    if args.recheck:
+        survivors = set(re.findall(r"^SURVIVED +(\S+) \((\w+)\)\n +- .*\n +\+ (.*)$",
+                                   Path(args.recheck).read_text(), re.M))
+        chosen = [s for s in every if (f"{s[0].relative_to(ROOT)}:{s[1]}", s[2], s[4].strip()) in survivors]
     results = []
     started = time.time()
     for index, (path, number, kind, old, new) in enumerate(chosen, 1):

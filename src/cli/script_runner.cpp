@@ -11,6 +11,7 @@
 #include "sets/set_files.h"
 #include "sets/workspace.h"
 #include "storage/tables.h"
+#include "styles/style_accessors.h"
 
 namespace tolvane {
 
@@ -43,6 +44,7 @@ class Runner {
   bool Run(const ScriptCommand& c) {
     ui_.line = c.line;
     const int d = c.handle.empty() ? 0 : handles_[c.handle];
+    if (IsAbsentStyle(c, d)) return Failed("no Style " + UserStyleLabel(UserIndexOfStyle(c.item)) + " in this Set");
     switch (c.verb) {
       case ScriptVerb::Open:
       case ScriptVerb::New: return Open(c);
@@ -111,6 +113,14 @@ class Runner {
     UnloadDocument(ws_, d);
     handles_.erase(c.handle);
     return true;
+  }
+
+  // A Style of a Block the Set's file lacks is no item of the Set, as one
+  // beyond U84 is none of any Set (only erasing its bank names a Block).
+  bool IsAbsentStyle(const ScriptCommand& c, int d) const {
+    const int u = UserIndexOfStyle(c.item);
+    if (c.kind != kStyle || c.verb == ScriptVerb::EraseBank || u < 0 || !ws_.InUse(d)) return false;
+    return u >= kStylesPerBlock * ws_.Stores(d).styles.blockCount;
   }
 
   Workspace& ws_;

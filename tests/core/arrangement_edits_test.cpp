@@ -134,6 +134,7 @@ TEST_F(ArrangementEdits, UndoWhoseSetWasClosedChangesNoOpenSet) {
 TEST_F(ArrangementEdits, InsertWithAFullBankPushesTheLastIntoTheClipboardAfterTheQuestion) {
   Bsq(x, 6).SetArrangement(63);
   Bsq(x, 1).SetArrangement(20);
+  Bsq(x, 2).SetName(kBlankName), Bsq(x, 2).SetArrangement(20);  // an empty item calls nothing
   Reload();
   ASSERT_TRUE(Run(d, 40, EditAction::Copy));
   e.ExpectQuestion(ArrangementReferenceQuestion("ARR 63"), MsgResult::No);

@@ -51,6 +51,19 @@ TEST(Cli, CheckNamesTheFilesThatDifferAndWhere) {
                          std::to_string(size + 3) + " bytes read, " + std::to_string(size) + " written)\n");
 }
 
+// A Style of a Block the Set lacks is no item: the script stops there.
+TEST(Cli, AScriptNamingAStyleOfAnAbsentBlockStops) {
+  TempDir dir;
+  Rng rng(5);
+  WriteSetFiles(dir.path(), "ONE", RandomSet(rng, 1));
+  const std::string script =
+      "open X " + dir / "ONE\ncopy X style U13\nimport-istyle X style U84 " + dir / "U.ISF\npaste X style U14\n";
+  WriteFileBytes(dir / "s.script", Bytes(script.begin(), script.end()));
+  const CliRun run = RunCli("run " + dir / "s.script");
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.out, "tolvane-cli: line 3: no Style U84 in this Set\n");
+}
+
 TEST(Cli, ResaveWritesTheSameBytesCheckCompares) {
   TempDir dir;
   Rng rng(11);

@@ -62,6 +62,10 @@ const UndoCase kUndoCases[] = {
     {"cut of an empty cell", kArrangement, 5, EditAction::Cut, [](SetStores& x) { Arr(x, 5).SetName(kBlankName); },
      -1, "", kNone, -2, "", false, ""},
     {"paste of a clipboard never filled", kArrangement, 5, kPaste, nullptr, -1, "", kNone, -2, "", false, ""},
+    {"cut of an empty Style", kStyle, 50, EditAction::Cut, [](SetStores& x) { x.styles.headers[2].SetName(kBlankName); },
+     -1, "", kNone, -2, "", false, ""},
+    {"paste from IStyle into an absent Block", kStyle, 70, EditAction::PasteFromIStyle, nullptr, -1, "", kNone, -2, "",
+     false, ""},
     {"insert of a clipboard never filled, with A88 called", kArrangement, 0, kInsert, kA88Called, -1, "", kNone, -2, "",
      false, ""},
     {"paste over a called slot, cancelled", kArrangement, 12, kPaste, kA12Called, 30, ReleaseArr(12), kCancel, -2, "",
@@ -145,36 +149,6 @@ TEST_F(EditContract, DrumKitDroppedOnAProgramPlaceIsRefused) {
   ASSERT_TRUE(BeginDrag(ws, d, kProgram, kDr8));
   EXPECT_EQ(DropItem(ws, ws.edits.drag, d, kProgram, kD11 + 7), DropResult::Ignored);
   e.ExpectSet(d, x);
-}
-
-// Calls that carry the instrument's flag bit in their high byte go through a
-// Delete or Insert and its Undo unchanged but for the number.
-TEST_F(EditContract, ShiftedCallsKeepTheirFlagBitAndUndoGivesEveryByteBack) {
-  ws.prefs.warnDupl = 0;
-  for (std::uint32_t seed = 1; seed <= 6; ++seed) {
-    SCOPED_TRACE(seed);
-    Rng rng(seed);
-    SetStores s = EditSet(100 + seed);
-    // Calls to D21 to D77 only: deleting or inserting at D16 asks nothing.
-    auto call = [&] { return static_cast<std::int16_t>(kD11 + rng.Int(10, 50)); };
-    for (int a = 0; a < kArrangementCount; ++a) {
-      Arr(s, a).bytes[kArrangementTrackTableOffset + 8 * static_cast<std::size_t>(a % 8) + 1] |= 0x80;
-      Arr(s, a).SetTrackProgram(a % 8, call());
-    }
-    for (std::size_t i = 0; i < 8; ++i) {
-      s.styles.headers[i].bytes[kStyleTrackTableOffset + 4 * (i % 6) + 1] |= 0x80;
-      s.styles.headers[i].SetTrackProgram(static_cast<int>(i % 6), call());
-    }
-    ws.Stores(d) = s;
-    ASSERT_TRUE(Edit(kProgram, kD11 + 5, EditAction::Delete));
-    EXPECT_EQ(Arr(ws.Stores(d), 9).TrackProgram(1), Arr(s, 9).TrackProgram(1) - 1);
-    ASSERT_TRUE(Edit(kProgram, kD11 + 5, EditAction::Undo));
-    e.ExpectSet(d, s);
-    ASSERT_TRUE(Edit(kProgram, kD11, EditAction::Copy));
-    ASSERT_TRUE(Edit(kProgram, kD11 + 5, EditAction::Insert));
-    ASSERT_TRUE(Edit(kProgram, kD11 + 5, EditAction::Undo));
-    e.ExpectSet(d, s);
-  }
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <functional>
 
 #include "edit_sets.h"
 #include "editing/edit_commands.h"
@@ -57,7 +58,8 @@ TEST_F(Imports, AWholeKindIsReplacedAndCallsKeepTheirNumbers) {
     EXPECT_EQ(UndoCodeOf(e.ws, k), kUndoNothing);
     EXPECT_EQ(e.ui.events, (Events{"refresh 1 " + std::to_string(k), "undo 1 0"}));
   }
-  EXPECT_EQ(e.ui.fileDialogs[1].title + e.ui.fileDialogs[1].initialName, "Import all Program from...*.PCG");
+  EXPECT_EQ(e.ui.fileDialogs[1].title + e.ui.fileDialogs[1].initialName + e.ui.fileDialogs[1].defaultExtension,
+            "Import all Program from...*.PCGPCG");
   // The global record is saved with the Programs, so their flag is set too.
   e.ui.ExpectFileDialog(dir + "/other/OTHER.PCG");
   EXPECT_TRUE(ImportWholeKind(e.ws, d, kGlobal).changed);
@@ -77,16 +79,40 @@ TEST_F(Imports, WholeKindImportsRefusedOrCancelledChangeNothing) {
   EXPECT_TRUE(e.ui.events.empty());
 }
 
-TEST_F(Imports, AReaderFailingHalfWayLeavesWhatItReadUnmarked) {
-  Bytes arrangements = EncodeKind(other, kArrangement);
-  PutI16(arrangements, kArrangementDataLengthOffset, 100);  // below the 64 records
-  WriteFileBytes(dir + "/other/OTHER.ARR", arrangements);
-  // The reader's message, then the import's.
-  Run(EditAction::Import, d, kArrangement, 0, "/other/OTHER.ARR", Events(2, "Error getting Arrangement data.\r\n"));
-  EXPECT_FALSE(DecodeArrangementFile(arrangements, x.arrangements));  // the records, no trailing data
-  e.ExpectSet(d, x);
-  EXPECT_FALSE(e.ws.Slot(d).AnyModified());
-  EXPECT_EQ(e.ui.events, (Events{"refresh 1 0", "undo 1 0"}));
+struct Damage {
+  int kind;
+  const char* what;
+  std::function<void(Bytes&)> damage;
+};
+
+const Damage kDamages[] = {
+    {kArrangement, "truncated", [](Bytes& b) { b.resize(b.size() / 2); }},
+    {kArrangement, "data length below the records", [](Bytes& b) { PutI16(b, kArrangementDataLengthOffset, 100); }},
+    {kStyle, "ending inside the second Block", [](Bytes& b) { b.resize(b.size() - 100); }},
+    {kStyle, "first Block table wrong", [](Bytes& b) { std::fill_n(b.begin() + kStyleFirstBlockOffset, 24, 0); }},
+    {kProgram, "truncated", [](Bytes& b) { b.resize(b.size() - 1); }},
+    {kBackingSequence, "truncated", [](Bytes& b) { b.resize(b.size() - 16); }},
+    {kBackingSequence, "offsets wrong", [](Bytes& b) { PutI16(b, 1966 + 2 * 17, 32000); }},
+    {kSong, "truncated", [](Bytes& b) { b.resize(3000); }},
+    {kSong, "pattern offsets wrong", [](Bytes& b) { PutI16(b, 3516, 0); }},
+};
+
+// A damaged file replaces nothing: the Set, its marks and the undo record
+// stay, and the read error shows once.
+TEST_F(Imports, AFileNotReadWholeChangesNothing) {
+  for (const Damage& c : kDamages) {
+    SCOPED_TRACE(KindName(c.kind) + std::string(" ") + c.what);
+    Bytes bytes = EncodeKind(other, c.kind);
+    c.damage(bytes);
+    const std::string name = "/other/OTHER" + KindExtension(c.kind);
+    WriteFileBytes(dir + name, bytes);
+    const int code = UndoCodeOf(e.ws, c.kind);
+    Run(EditAction::Import, d, c.kind, 0, name, {"Error getting " + KindName(c.kind) + " data.\r\n"});
+    e.ExpectSet(d, x);
+    EXPECT_FALSE(e.ws.Slot(d).AnyModified());
+    EXPECT_EQ(UndoCodeOf(e.ws, c.kind), code);
+    EXPECT_TRUE(e.ui.events.empty());
+  }
 }
 
 TEST_F(Imports, AnIStyleArrangementIsPastedAsStoredAfterTheReferenceQuestion) {

@@ -118,16 +118,19 @@ TEST(ItemNames, ComeFromThePresetsOrTheSetAndBlankNamesMarkEmptySlots) {
   EXPECT_EQ(Each([&](int n) { return IsArrangementEmpty(arrangements, n); }, {5, 65535, -1}), (Ints{1, 0, 0}));
 }
 
-TEST(ItemNames, FindingAProgramByNamePrefersUserProgramsOverDrumKits) {
+TEST(ItemNames, AProgramIsFoundByNameAmongItemsOfItsOwnSort) {
   ProgramSetData data;
   for (auto& record : data.records) record.SetName("");
   for (int u : {64, 40, 50}) data.records[static_cast<std::size_t>(u)].SetName("Rock Kit");
-  EXPECT_EQ(FindUserProgramByName(data, "Rock Kit  "), 360);
+  data.records[65].SetName(std::string(kBlankName));
+  EXPECT_EQ(FindUserProgramByName(data, "Rock Kit  ", false), 360);
+  EXPECT_EQ(FindUserProgramByName(data, "Rock Kit  ", true), 518);
+  EXPECT_EQ(FindUserProgramByName(data, std::string(kBlankName), true), 519);
   data.records[40].SetName("Other");
   data.records[50].SetName("Other");
-  EXPECT_EQ(FindUserProgramByName(data, "Rock Kit  "), 518);
-  EXPECT_EQ(FindUserProgramByName(data, "Rock Kit"), -1);
-  EXPECT_EQ(FindUserProgramByName(data, "rock kit  "), -1);
+  EXPECT_EQ(FindUserProgramByName(data, "Rock Kit  ", false), -1);
+  EXPECT_EQ(FindUserProgramByName(data, "Rock Kit", true), -1);
+  EXPECT_EQ(FindUserProgramByName(data, "rock kit  ", true), -1);
 }
 
 TEST(ProgramCalls, OneByteReferencesKeepTheOtherFlagBits) {

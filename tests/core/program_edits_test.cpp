@@ -73,7 +73,8 @@ TEST_F(ProgramEdits, RedirectingD11ToA12RewritesTheSongTrackAsAPresetReference) 
 TEST_F(ProgramEdits, InsertAtD11WithAFullBankAsksAboutD88AndKeepsEveryCall) {
   Song(x, 2).SetTrackProgram(4, 383);
   Bsq(x, 1).SetTrackProgram(3, 330);
-  x.styles.headers[1].SetTrackProgram(2, 340);
+  x.styles.headers[0].SetTrackProgram(2, 340);
+  Arr(x, 3).SetTrackProgram(0, 350);
   Reload();
   // An empty clipboard is never inserted.
   ASSERT_TRUE(Run(d, 320, EditAction::Insert));
@@ -91,9 +92,11 @@ TEST_F(ProgramEdits, InsertAtD11WithAFullBankAsksAboutD88AndKeepsEveryCall) {
   for (int u = 1; u < 64; ++u) Prg(inserted, u) = Prg(x, u - 1);
   Song(inserted, 2).SetTrackProgram(4, 1);
   Bsq(inserted, 1).SetTrackProgram(3, 331);
-  inserted.styles.headers[1].SetTrackProgram(2, 341);
+  inserted.styles.headers[0].SetTrackProgram(2, 341);
+  Arr(inserted, 3).SetTrackProgram(0, 351);
   e.ExpectSet(d, inserted);
   EXPECT_EQ(Clipboard().record, Prg(x, 63));
+  EXPECT_EQ(ws.Slot(d).modified, (std::array<std::int16_t, 8>{1, 1, 1, 1, 1}));
   EXPECT_EQ(Clipboard().sourceNumber, 0);
   EXPECT_EQ(ui.events, (Events{"refresh 1 2", "undo 1 0"}));
 

@@ -31,11 +31,15 @@ auto ItemOf(Data& data, int k) {
 class SequenceEdits : public ::testing::Test {
  protected:
   SequenceEdits() {
-    // Every item links to its own line, so that after a move each link must
-    // name the line its item has moved to; a link outside the list stays.
+    // Items link to their own line, 7 to 9 and 8 to 3, so that after a move,
+    // Delete or Insert each link must name the line its item has moved to (or
+    // keep the number of one that left); a link outside the list stays. The
+    // links of an empty item follow too.
+    Bsq(x, 5).SetName(kBlankName), Song(x, 5).SetName(kBlankName);
     for (int k = 0; k < 10; ++k) {
-      Bsq(x, k).SetNext(static_cast<std::uint8_t>(k < 9 ? k : 200));
-      Song(x, k).SetNext(static_cast<std::uint8_t>(k < 9 ? k : 200));
+      const int link = k == 7 ? 9 : k == 8 ? 3 : k < 9 ? k : 200;
+      Bsq(x, k).SetNext(static_cast<std::uint8_t>(link));
+      Song(x, k).SetNext(static_cast<std::uint8_t>(link));
     }
     ws.Stores(d) = x;
   }
@@ -56,13 +60,23 @@ class SequenceEdits : public ::testing::Test {
     const auto& r = ws.edits;
     return std::tuple(r.backingSequences.clipboard, r.backingSequences.undo, r.songs.clipboard, r.songs.undo);
   }
-  SetStores Arranged(SetStores s, int kind, const Lines& lines, bool relinked = false) const {
+  SetStores Arranged(SetStores s, int kind, const Lines& lines, bool relinked = false, int inserted = -1) const {
     auto arrange = [&](auto& data, const auto& fromX, const auto& empty) {
       const auto old = data;
       for (int k = 0; k < 10; ++k) {
         if (lines[k] < 0) ItemOf(data, k) = std::tie(empty.record, empty.trackSizes, empty.itemSize, empty.eventData);
         else ItemOf(data, k) = lines[k] < 10 ? ItemOf(old, lines[k]) : ItemOf(fromX, lines[k] - 10);
-        if (relinked && lines[k] != 9) data.records[static_cast<std::size_t>(k)].SetNext(static_cast<std::uint8_t>(k));
+      }
+      // A link of the Set's own items names the line where the item it named
+      // now is (not its copy inserted); a link to an item that left keeps
+      // its number.
+      for (int k = 0; relinked && k < 10; ++k) {
+        auto& record = data.records[static_cast<std::size_t>(k)];
+        for (int m = 0; m < 10 && lines[k] >= 0 && lines[k] < 10; ++m)
+          if (m != inserted && lines[m] == record.Next()) {
+            record.SetNext(static_cast<std::uint8_t>(m));
+            break;
+          }
       }
     };
     if (kind == kBackingSequence) arrange(s.backingSequences, x.backingSequences, ws.edits.backingSequences.empty);
@@ -96,10 +110,15 @@ const ListCase kListCases[] = {
     {"cut 4", EditAction::Cut, -1, 4, {0, 1, 2, 3, -1, 5, 6, 7, 8, 9}},
     {"delete 3", EditAction::Delete, -1, 3, {0, 1, 2, 4, 5, 6, 7, 8, 9, -1}},
     {"insert 6 at 0", EditAction::Insert, 6, 0, {6, 0, 1, 2, 3, 4, 5, 6, 7, 8}},
+    {"delete 0", EditAction::Delete, -1, 0, {1, 2, 3, 4, 5, 6, 7, 8, 9, -1}},
+    {"delete 9", EditAction::Delete, -1, 9, {0, 1, 2, 3, 4, 5, 6, 7, 8, -1}},
+    {"insert 2 at 5", EditAction::Insert, 2, 5, {0, 1, 2, 3, 4, 2, 5, 6, 7, 8}},
+    {"insert 8 at 9", EditAction::Insert, 8, 9, {0, 1, 2, 3, 4, 5, 6, 7, 8, 8}},
     {"paste 7 on 2", EditAction::Paste, 7, 2, {0, 1, 7, 3, 4, 5, 6, 7, 8, 9}},
     {"move 7 before 2", kDrop, 7, 2, {0, 1, 7, 2, 3, 4, 5, 6, 8, 9}},
     {"move 2 before 7", kDrop, 2, 7, {0, 1, 3, 4, 5, 6, 2, 7, 8, 9}},
     {"move 0 before 9", kDrop, 0, 9, {1, 2, 3, 4, 5, 6, 7, 8, 0, 9}},
+    {"move 3 after the last line", kDrop, 3, 10, {0, 1, 2, 4, 5, 6, 7, 8, 9, 3}},
     {"drop 4 on its own line", kDrop, 4, 4, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9}},
     {"drop 4 on the next line", kDrop, 4, 5, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9}},
 };
@@ -118,7 +137,8 @@ TEST_F(SequenceEdits, EveryEditKeepsTheDataWithItsItemAndUndoGivesTheSetBack) {
         ASSERT_TRUE(Run(kind, c.line, c.command));
       }
       EXPECT_EQ(ui.events.empty() ? "" : ui.events.back(), stays ? "" : "undo 1 1");
-      Expect(d, Arranged(x, kind, c.lines, c.command == kDrop));
+      Expect(d, Arranged(x, kind, c.lines, c.command != EditAction::Cut && c.command != EditAction::Paste,
+                         c.command == EditAction::Insert ? c.line : -1));
       ASSERT_TRUE(Run(kind, c.line, EditAction::Undo));
       e.ExpectSet(d, x);
     }
@@ -128,7 +148,9 @@ TEST_F(SequenceEdits, InsertPushesTheLastItemOntoTheClipboardAndAPasteBringsItBa
   Run(kBackingSequence, 5, EditAction::Copy);
   Run(kBackingSequence, 0, EditAction::Insert);
   Run(kBackingSequence, 3, EditAction::Paste);
-  Expect(d, Arranged(x, kBackingSequence, {5, 0, 1, 9, 3, 4, 5, 6, 7, 8}));
+  SetStores expected = Arranged(x, kBackingSequence, {5, 0, 1, 9, 3, 4, 5, 6, 7, 8}, true, 0);
+  Bsq(expected, 8).SetNext(9);  // the link to the item pushed out kept its number; the pastes moved nothing
+  Expect(d, expected);
 }
 
 TEST_F(SequenceEdits, EraseBankKeepsThePatternsAndCannotBeUndone) {
@@ -166,6 +188,7 @@ const CallCase kCallCases[] = {
     {"both redirected by a drop", kBackingSequence, kDrop, MsgResult::Yes, MsgResult::Yes, 7, 7, 7, kUndoDragCopy,
      {"2 0 Select an Arrangement", kBsqKit}},
     {"kit cancelled", kBackingSequence, EditAction::Paste, MsgResult::No, MsgResult::Cancel, 0, 0, -1, 0, {}},
+    {"song kit cancelled", kSong, EditAction::Paste, MsgResult::Ok, MsgResult::Cancel, 0, 0, -1, 0, {}},
     {"arrangement kept by an insert", kBackingSequence, EditAction::Insert, MsgResult::No, MsgResult::No, 0, 5, 518,
      kUndoInsert, {}},
     {"selection cancelled", kBackingSequence, EditAction::Insert, MsgResult::Ok, MsgResult::Yes, -1, 0, -1, 0, {kBsqKit}},
@@ -216,8 +239,9 @@ TEST_F(SequenceEdits, AnItemFromAnotherSetCallsWhatHasItsNamesThere) {
 
     SetStores expected = y;
     if (c.kitCalled >= 0) {
-      expected = Arranged(y, c.kind, c.command == EditAction::Insert ? Lines{0, 1, 2, 11, 3, 4, 5, 6, 7, 8}
-                                                                     : Lines{0, 1, 2, 11, 4, 5, 6, 7, 8, 9});
+      const bool insert = c.command == EditAction::Insert;
+      expected = Arranged(y, c.kind, insert ? Lines{0, 1, 2, 11, 3, 4, 5, 6, 7, 8} : Lines{0, 1, 2, 11, 4, 5, 6, 7, 8, 9},
+                          insert);
       for (auto [t, program] : {std::pair{0, 360}, {3, c.kitCalled}}) {
         if (bsq) Bsq(expected, 3).SetTrackProgram(t, static_cast<std::int16_t>(program));
         else Song(expected, 3).SetTrackProgram(t + 2, program);

@@ -241,5 +241,21 @@ TEST_P(SaveFaults, LosesNothingAndALaterSaveSucceeds) {
 INSTANTIATE_TEST_SUITE_P(All, SaveFaults, ::testing::ValuesIn(kFaults),
                          [](auto& i) { return std::string(i.param.name); });
 
+// A Style file whose first Block cannot be read leaves no Block, which could
+// not be read back: its save is refused and the file stays as it was.
+TEST(DamagedStyleFile, IsNotWrittenOver) {
+  TestWorkspace t;
+  Rng rng(3);
+  WriteSetFiles(t.dir.path(), "MYSET", RandomSet(rng, 2));
+  Bytes bytes = ReadFileBytes(t.dir / "MYSET.STY");
+  std::fill_n(bytes.begin() + kStyleFirstBlockOffset, kBlockTableSize, 0);
+  WriteFileBytes(t.dir / "MYSET.STY", bytes);
+  t.ui.ExpectMessage("Error getting Style data.\r\n").ExpectMessage("Error saving Style data.\r\n");
+  const int d = OpenSet(t.ws, OpenMode::Open, t.dir / "MYSET");
+  t.ws.MarkModified(d, kStyle);
+  EXPECT_FALSE(SaveSetCommand(t.ws, d));
+  EXPECT_EQ(ReadFileBytes(t.dir / "MYSET.STY"), bytes);
+}
+
 }  // namespace
 }  // namespace tolvane::test

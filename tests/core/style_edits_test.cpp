@@ -67,6 +67,7 @@ class StyleEdits : public ::testing::Test {
 TEST_F(StyleEdits, APasteMustFitTheBlockUnlessTheStyleMovesWithinIt) {
   ws.prefs.warnDupl = 0;
   for (auto [u, events] : {std::pair{0, 100}, {1, 14900}, {2, 0}, {3, 0}, {4, 301}, {5, 300}}) SetEvents(x, u, events);
+  Arr(x, 3).SetStyleNumber(53);  // a paste leaves the callers of the Style copied alone
   struct Case { int from, to; bool drag; int needed, available, freeAfter; };
   for (const Case& c : {Case{4, 0, false, 301, 300, 200}, {5, 0, false, 0, 0, 0}, {1, 2, true, 0, 0, 200},
                         {4, 3, true, 301, 200, 200}}) {
@@ -85,6 +86,15 @@ TEST_F(StyleEdits, APasteMustFitTheBlockUnlessTheStyleMovesWithinIt) {
     ASSERT_TRUE(Run(d, 48, kUndo));
     e.ExpectSet(d, x);
   }
+  // A Block over its capacity (100 events too many) still takes a Style no
+  // larger than the one it replaces.
+  SetEvents(x, 1, 15200);
+  SetEvents(x, 6, 50);
+  Reload();
+  Run(d, 48 + 6, kCopy);
+  Run(d, 48, kPaste);
+  Put(x, 0, Take(x, 6));
+  e.ExpectSet(d, x);
 }
 
 TEST_F(StyleEdits, CutOfAStyleCalledByTwoArrangementsFollowsTheAnswer) {

@@ -31,6 +31,11 @@ class ScriptedUi : public UserInterface, public DocumentView {
   // asked for is `answer`; empty cancels either.
   ScriptedUi& ExpectChoice(const std::string& answer);
 
+  // When set, a message nobody scripted is answered as a user going on
+  // without changing anything more would: Yes to a Yes/No question, No to
+  // a Yes/No/Cancel one, OK otherwise.
+  bool goOnUnasked = false;
+
   // Everything shown, in order; selection dialogs as "d current caption".
   std::vector<MessageRequest> messages;
   std::vector<FileDialogRequest> fileDialogs;

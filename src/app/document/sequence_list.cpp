@@ -26,7 +26,8 @@ int SequenceList::LineAt(int y) const {
   const int height = viewport()->height();
   if (count() == 0 || height <= 0) return -1;
   const int line = static_cast<int>(std::lround(static_cast<double>(y) * count() / height));
-  return std::clamp(line, 0, count() - 1);
+  // The lower half of the last line is the place after it.
+  return std::clamp(line, 0, count());
 }
 
 void SequenceList::mousePressEvent(QMouseEvent* event) {
@@ -57,7 +58,7 @@ void SequenceList::dropEvent(QDropEvent* event) {
     return;
   }
   event->acceptProposedAction();
-  setCurrentRow(line);
+  setCurrentRow(std::min(line, count() - 1));
   emit itemDropped(line, *payload);
 }
 

@@ -18,7 +18,7 @@ class SequenceList : public QListWidget {
   // Lets items of data kind `kind` be dragged from this list and dropped on it.
   void EnableItemDrags(int kind);
   // The line a drop at height y falls on: y times the number of lines over
-  // the list's height, rounded, kept within the lines.
+  // the list's height, rounded, from 0 to the number of lines (after the last).
   int LineAt(int y) const;
 
  signals:

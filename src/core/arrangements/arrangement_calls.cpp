@@ -38,16 +38,4 @@ std::vector<CallSite> RedirectArrangementReferences(Workspace& ws, int d, int ol
   return changed;
 }
 
-void RedirectArrangementCallSites(Workspace& ws, int d, const std::vector<CallSite>& sites, int oldNumber,
-                                  int newNumber) {
-  auto& bsq = ws.Stores(d).backingSequences;
-  for (const CallSite& site : sites) {
-    if (site.kind != kBackingSequence || site.item < 0 || site.item >= kSequenceItemCount) continue;
-    auto& r = bsq.records[static_cast<std::size_t>(site.item)];
-    if (!Calls(r, oldNumber)) continue;
-    r.SetArrangement(static_cast<std::int16_t>(newNumber));
-    ws.MarkModified(d, kBackingSequence);
-  }
-}
-
 }  // namespace tolvane

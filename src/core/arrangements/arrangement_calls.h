@@ -16,8 +16,5 @@ int ArrangementReferences(const Workspace& ws, int d, int n, std::vector<std::st
 // Every named Backing Sequence calling oldNumber calls newNumber instead.
 // Returns the Backing Sequences it changed.
 std::vector<CallSite> RedirectArrangementReferences(Workspace& ws, int d, int oldNumber, int newNumber);
-// The same, for only those of the listed Backing Sequences that still call oldNumber.
-void RedirectArrangementCallSites(Workspace& ws, int d, const std::vector<CallSite>& sites, int oldNumber,
-                                  int newNumber);
 
 }  // namespace tolvane

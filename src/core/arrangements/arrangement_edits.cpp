@@ -4,7 +4,7 @@
 #include "arrangements/arrangement_clip.h"
 #include "arrangements/arrangement_references.h"
 #include "storage/tables.h"
-#include "editing/item_shifts.h"
+#include "editing/renumbering.h"
 #include "editing/release_question.h"
 #include "editing/undo_state.h"
 #include "sets/workspace.h"
@@ -29,19 +29,20 @@ void ShowAndRedraw(Workspace& ws, int d, int n) {
   ws.view.RefreshItem(d, kArrangement, n);
 }
 
-// Arrangements move one place, the Backing Sequences' calls with them.
-ItemShifts Shifts(Workspace& ws, int d) {
-  return {kLast, [&ws, d](int from, int to) { return RedirectArrangementReferences(ws, d, from, to); },
-          [&ws, d](const std::vector<CallSite>& sites, int from, int to) {
-            RedirectArrangementCallSites(ws, d, sites, from, to);
-          },
-          [&ws, d](int from, int to) { CopyOver(ws, d, from, to); }};
+// Arrangements n + 1 to the last move up one place, or down with `down`.
+void ShiftItems(Workspace& ws, int d, int n, bool down) {
+  if (down) {
+    for (int k = kLast; k > n; --k) CopyOver(ws, d, k - 1, k);
+  } else {
+    for (int k = n + 1; k <= kLast; ++k) CopyOver(ws, d, k, k - 1);
+  }
 }
 
 void UndoCut(Workspace& ws) {
   const ArrangementClip& clip = ws.edits.arrangements.clipboard;
   if (!Usable(ws, clip.sourceSet) || !Valid(clip.sourceNumber)) return;
   PasteClipToArrangement(clip, ws, clip.sourceSet, clip.sourceNumber);
+  FollowItems(ws, clip.sourceSet, kArrangement, UndoCutPlaces(clip.sourceNumber));
   ShowAndRedraw(ws, clip.sourceSet, clip.sourceNumber);
 }
 
@@ -49,6 +50,7 @@ void UndoPaste(Workspace& ws) {
   const ArrangementClip& undo = ws.edits.arrangements.undo;
   if (!Usable(ws, undo.sourceSet) || !Valid(undo.sourceNumber)) return;
   PasteClipToArrangement(undo, ws, undo.sourceSet, undo.sourceNumber);
+  FollowItems(ws, undo.sourceSet, kArrangement, UndoPastePlaces(undo.sourceNumber));
   ShowAndRedraw(ws, undo.sourceSet, undo.sourceNumber);
 }
 
@@ -58,11 +60,11 @@ void UndoMove(Workspace& ws) {
   const int source = r.clipboard.sourceNumber;
   const int target = r.undo.sourceNumber;
   if (!Usable(ws, d) || r.undo.sourceSet != d || !Valid(source) || !Valid(target)) return;
-  UndoCut(ws);
-  UndoPaste(ws);
   // Only the callers that followed the item go back: those the target had
   // kept belong to the Arrangement now restored there.
-  RedirectArrangementCallSites(ws, d, r.movedCalls, target, source);
+  Renumber(ws, d, UndoMoveRenumbering(kArrangement, source, target, r.keptCalls));
+  UndoCut(ws);
+  UndoPaste(ws);
   ShowAndRedraw(ws, d, source);
 }
 
@@ -71,7 +73,8 @@ void UndoDelete(Workspace& ws) {
   const int d = undo.sourceSet;
   const int n = undo.sourceNumber;
   if (!Usable(ws, d) || !Valid(n)) return;
-  OpenGap(Shifts(ws, d), n, &ws.edits.arrangements.shiftedCalls);
+  Renumber(ws, d, UndoDeleteRenumbering(kArrangement, n, kLast, ws.edits.arrangements.keptCalls));
+  ShiftItems(ws, d, n, true);
   PasteClipToArrangement(undo, ws, d, n);
   ws.view.RefreshKind(d, kArrangement);
 }
@@ -81,12 +84,14 @@ void UndoInsert(Workspace& ws) {
   const int d = r.undo.sourceSet;
   const int n = r.undo.sourceNumber;
   if (!Usable(ws, d) || !Valid(n)) return;
-  CloseGap(Shifts(ws, d), n, &r.shiftedCalls);
-  PasteClipToArrangement(r.undo, ws, d, kLast);
   // The inserted Arrangement leaves the Set again; the clipboard it came
   // from is given back so that it is not lost (it may have been cut),
   // unless something has filled the clipboard since.
-  if (r.clipboard == r.clipboardAfterInsert) r.clipboard = r.clipboardBeforeInsert;
+  const bool giveBack = r.clipboard == r.clipboardAfterInsert;
+  Renumber(ws, d, UndoInsertRenumbering(kArrangement, n, kLast, giveBack, r.keptCalls));
+  ShiftItems(ws, d, n, false);
+  PasteClipToArrangement(r.undo, ws, d, kLast);
+  if (giveBack) r.clipboard = r.clipboardBeforeInsert;
   ws.view.RefreshKind(d, kArrangement);
 }
 
@@ -104,6 +109,7 @@ EditOutcome CutArrangement(Workspace& ws, int d, int n, bool skipReferenceQuesti
   CopyArrangementToClip(r.clipboard, ws, d, n);
   r.undo.operation = kUndoCut;
   PasteClipToArrangement(r.empty, ws, d, n);
+  FollowItems(ws, d, kArrangement, CutPlaces(n));
   ShowAndRedraw(ws, d, n);
   return outcome |= kChanged;
 }
@@ -111,6 +117,7 @@ EditOutcome CutArrangement(Workspace& ws, int d, int n, bool skipReferenceQuesti
 void CopyArrangement(Workspace& ws, int d, int n) {
   if (!Valid(n)) return;
   CopyArrangementToClip(ws.edits.arrangements.clipboard, ws, d, n);
+  FollowItems(ws, d, kArrangement, CopyPlaces(n));
   ClipboardRefilled(ws.edits.arrangements);
 }
 
@@ -126,20 +133,23 @@ EditOutcome PasteArrangement(Workspace& ws, int d, int n, bool redirectFromClipS
     outcome = OutcomeOf(answer);
   }
   const KindRecords<ArrangementClip> before = r;
-  r.movedCalls.clear();
   // Callers can only follow an Arrangement of this same Set.
-  if (redirectFromClipSource && r.clipboard.sourceSet == d)
-    r.movedCalls = RedirectArrangementReferences(ws, d, r.clipboard.sourceNumber, n);
+  if (redirectFromClipSource && r.clipboard.sourceSet == d && Valid(r.clipboard.sourceNumber)) {
+    r.keptCalls = CallersOf(ws, d, kArrangement, n);
+    Renumber(ws, d, MoveRenumbering(kArrangement, r.clipboard.sourceNumber, n));
+  }
   CopyArrangementToClip(r.undo, ws, d, n);
   r.undo.operation = kUndoPaste;
   PasteClipToArrangement(r.clipboard, ws, d, n);
   const int source = r.clipboard.sourceSet;
   if (source != d && source != -1 && !ResolvePastedArrangementCalls(ws, source, d, n)) {
     // The slot gets its Arrangement back and the last edit stays the one to undo.
-    UndoPaste(ws);
+    PasteClipToArrangement(r.undo, ws, d, n);
+    ShowAndRedraw(ws, d, n);
     r = before;
     return outcome;
   }
+  FollowItems(ws, d, kArrangement, PastePlaces(n, source == d));
   ws.view.RefreshItem(d, kArrangement, n);
   return outcome |= kChanged;
 }
@@ -149,9 +159,11 @@ EditOutcome DeleteArrangement(Workspace& ws, int d, int n) {
   const ReleaseAnswer answer = AskRedirectArrangementReferences(ws, d, n);
   if (answer == ReleaseAnswer::Cancelled) return {};
   auto& r = ws.edits.arrangements;
+  r.keptCalls = CallersOf(ws, d, kArrangement, n);
   CopyArrangementToClip(r.clipboard, ws, d, n);
   CopyArrangementToClip(r.undo, ws, d, n);
-  r.shiftedCalls = CloseGap(Shifts(ws, d), n);
+  Renumber(ws, d, DeleteRenumbering(kArrangement, n, kLast));
+  ShiftItems(ws, d, n, false);
   PasteClipToArrangement(r.empty, ws, d, kLast);
   r.undo.operation = kUndoDelete;
   ws.view.RefreshKind(d, kArrangement);
@@ -171,10 +183,13 @@ EditOutcome InsertArrangement(Workspace& ws, int d, int n) {
   const int source = incoming.sourceSet;
   if (source != d && source != -1 && !ResolveArrangementCalls(ws, source, d, incoming.item))
     return OutcomeOf(answer);
+  const std::vector<CallSite> kept = CallersOf(ws, d, kArrangement, kLast);
+  Renumber(ws, d, InsertRenumbering(kArrangement, n, kLast, source == d));
+  r.keptCalls = kept;
   r.clipboardBeforeInsert = r.clipboard;
   CopyArrangementToClip(r.undo, ws, d, kLast);
   r.undo.sourceNumber = static_cast<std::int16_t>(n);
-  r.shiftedCalls = OpenGap(Shifts(ws, d), n);
+  ShiftItems(ws, d, n, true);
   PasteClipToArrangement(incoming, ws, d, n);
   r.undo.operation = kUndoInsert;
   r.clipboard = r.undo;
@@ -187,6 +202,7 @@ void EraseArrangementBank(Workspace& ws, int d) {
   const ArrangementClip& empty = ws.edits.arrangements.empty;
   for (int index = 0; index <= BankHighestIndex(kArrangement, 0); ++index)
     PasteClipToArrangement(empty, ws, d, ArrangementNumber(0, index));
+  FollowItems(ws, d, kArrangement, ErasedPlaces());
   ws.MarkModified(d, kArrangement);
   ws.view.RefreshKind(d, kArrangement);
 }

@@ -69,7 +69,7 @@ bool ResolveArrangementCalls(Workspace& ws, int source, int destination, Arrange
     const int user = UserIndexOfProgram(copy.TrackProgram(t));
     if (user < 0) continue;
     const std::string programName = UserProgramName(from.programs, user);
-    if (const int found = FindUserProgramByName(to.programs, programName); found >= 0) {
+    if (const int found = FindUserProgramByName(to.programs, programName, user >= kUserProgramCount); found >= 0) {
       copy.SetTrackProgram(t, static_cast<std::int16_t>(found));
       continue;
     }

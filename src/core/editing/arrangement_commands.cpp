@@ -4,6 +4,7 @@
 #include "arrangements/arrangement_duplicates.h"
 #include "arrangements/arrangement_edits.h"
 #include "editing/kind_edits.h"
+#include "editing/renumbering.h"
 #include "editing/undo_state.h"
 #include "sets/workspace.h"
 #include "storage/tables.h"
@@ -40,6 +41,7 @@ class Arrangements final : public KindEdits {
   DropOutcome Drop(Workspace& ws, int sd, int s, int td, int t) const override {
     auto& r = ws.edits.arrangements;
     CopyArrangementToClip(r.clipboard, ws, sd, s);
+    FollowItems(ws, sd, kArrangement, CopyPlaces(s));
     const bool move = sd == td;
     const EditOutcome pasted = PasteArrangement(ws, td, t, move);
     if (!pasted.changed) {

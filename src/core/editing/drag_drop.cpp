@@ -31,7 +31,7 @@ DropResult DropItem(Workspace& ws, const DragSource& source, int targetDocument,
   if (sd == td && source.item == targetItem) return DropResult::Ignored;
   // The source must still be the named item the drag started on.
   const int s = NamedItem(ws, *edits, sd, source.item);
-  const int t = edits->UserIndex(targetItem);
+  const int t = edits->DropTarget(targetItem, sd == td);
   if (s < 0 || t < 0) return DropResult::Ignored;
   DropOutcome outcome;
   if (!RunGuarded(ws, targetKind, [&] { outcome = edits->Drop(ws, sd, s, td, t); })) return DropResult::Ignored;

@@ -24,6 +24,12 @@ class KindEdits {
   // carrying `item` shows: the arrangement number, the user index of a style
   // or program number, a list line. -1 when it shows none.
   virtual int UserIndex(int item) const = 0;
+  // The user index a drop on the cell or line carrying `item` aims at; within
+  // one Set the lists also take the place after their last line.
+  virtual int DropTarget(int item, bool withinSet) const {
+    (void)withinSet;
+    return UserIndex(item);
+  }
   // Whether user item u of Set d holds something (a drag may start from it).
   virtual bool IsNamed(const Workspace& ws, int d, int u) const = 0;
 

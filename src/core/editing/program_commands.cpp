@@ -2,6 +2,7 @@
 // numbers; the routines work on user items (D11 to D88, Dr7, Dr8).
 
 #include "editing/kind_edits.h"
+#include "editing/renumbering.h"
 #include "editing/undo_state.h"
 #include "programs/program_clip.h"
 #include "programs/program_duplicates.h"
@@ -42,6 +43,7 @@ class Programs final : public KindEdits {
   DropOutcome Drop(Workspace& ws, int sd, int s, int td, int t) const override {
     auto& r = ws.edits.programs;
     CopyProgramToClip(r.clipboard, ws, sd, s);
+    FollowItems(ws, sd, kProgram, CopyPlaces(s));
     const bool move = sd == td;
     const EditOutcome pasted = PasteProgram(ws, td, t, move);
     if (!pasted.changed) {

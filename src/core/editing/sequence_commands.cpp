@@ -2,6 +2,7 @@
 // list line is an item: line 0 to 9.
 
 #include "editing/kind_edits.h"
+#include "editing/renumbering.h"
 #include "editing/undo_state.h"
 #include "sequences/sequence_edits.h"
 #include "sequences/sequence_kinds.h"
@@ -14,6 +15,12 @@ template <class K>
 class SequenceEdits final : public KindEdits {
  public:
   int UserIndex(int item) const override { return item >= 0 && item < kSequenceItemCount ? item : -1; }
+  // Line 10, below the last line, means after it: a move there is a move
+  // before line 10; into another Set it is the last line pasted over.
+  int DropTarget(int item, bool withinSet) const override {
+    if (item != kSequenceItemCount) return UserIndex(item);
+    return withinSet ? item : item - 1;
+  }
   bool IsNamed(const Workspace& ws, int d, int i) const override { return !IsSequenceItemEmpty<K>(ws, d, i); }
   EditOutcome Cut(Workspace& ws, int d, int i) const override { return CutSequenceItem<K>(ws, d, i); }
   void Copy(Workspace& ws, int d, int i) const override { CopySequenceItem<K>(ws, d, i); }
@@ -29,6 +36,7 @@ class SequenceEdits final : public KindEdits {
     if (sd == td) return Move(ws, sd, s, t);
     auto& r = K::Records(ws);
     CopyItemToTransfer(r.clipboard, ws, sd, s);
+    FollowItems(ws, sd, K::kKind, CopyPlaces(s));
     if (!PasteSequenceItem<K>(ws, td, t).changed) {
       ClipboardRefilled(r);
       return {};

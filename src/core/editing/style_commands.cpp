@@ -3,6 +3,7 @@
 // no Insert.
 
 #include "editing/kind_edits.h"
+#include "editing/renumbering.h"
 #include "editing/undo_state.h"
 #include "sets/workspace.h"
 #include "storage/tables.h"
@@ -36,6 +37,7 @@ class Styles final : public KindEdits {
   DropOutcome Drop(Workspace& ws, int sd, int s, int td, int t) const override {
     auto& r = ws.edits.styles;
     CopyStyleToClip(r.clipboard, ws, sd, s);
+    FollowItems(ws, sd, kStyle, CopyPlaces(s));
     const bool move = sd == td;
     const EditOutcome pasted = PasteStyle(ws, td, t, move);
     if (!pasted.changed) {

@@ -58,8 +58,9 @@ using BackingSequenceClip = SequenceClip<BackingSequenceRecord>;
 using SongClip = SequenceClip<SongRecord>;
 
 // A place that calls an item: track `track` of item `item` of kind `kind`
-// (Arrangement, Style, Backing Sequence, Song), or with track -1 the
-// arrangement call of Backing Sequence `item`.
+// (Arrangement, Style, Backing Sequence, Song), or with track -1 the one
+// call of the item to the called kind (a style or arrangement call, a link).
+// Items held in the kind's records have negative places (renumbering.h).
 struct CallSite {
   int kind = 0;
   int item = 0;
@@ -72,16 +73,14 @@ struct KindRecords {
   Clip clipboard;
   Clip undo;  // its operation field holds the kind's undo code
   Clip empty;
-  // What the undo record alone cannot tell: the calls that followed a moved
-  // item (only they go back when the move is undone), and the clipboard an
-  // Insert used up (given back when the Insert is undone, unless the
-  // clipboard no longer holds what the Insert left in it).
-  std::vector<CallSite> movedCalls;
-  // For a Delete or Insert: the calls that followed each item one place up
-  // or down (one list per item moved, in the order moved). Only they move
-  // back on Undo: the callers of the removed or pushed-out item that kept
-  // their number stay where they are.
-  std::vector<std::vector<CallSite>> shiftedCalls;
+  // What the undo record alone cannot tell: the places of the callers that
+  // kept their number when the item they called left its place (a Delete, an
+  // Insert pushing it out, a move onto it); their Undo leaves them where they
+  // are while the others follow the items back. The places follow every
+  // renumbering of the calling kind (editing/renumbering.h). And the clipboard
+  // an Insert used up, given back when the Insert is undone unless the
+  // clipboard no longer holds what the Insert left in it.
+  std::vector<CallSite> keptCalls;
   Clip clipboardBeforeInsert;
   Clip clipboardAfterInsert;
 };

@@ -79,7 +79,8 @@ EditOutcome ImportArrangementFromIStyle(Workspace& ws, int d, int n) {
 }
 
 EditOutcome ImportStyleFromIStyle(Workspace& ws, int d, int u) {
-  if (UserStyleNumber(u) < 0) return {};
+  // A Style of a Block the Set lacks is no place to load into.
+  if (UserStyleNumber(u) < 0 || u >= kStylesPerBlock * ws.Stores(d).styles.blockCount) return {};
   return LoadAndPaste(ws, d, kIStyleStyle, kStyle, ws.edits.styles, DecodeIStyleStyle,
                       [&] { return PasteStyle(ws, d, u, false); }, CheckStyleDuplicateNames);
 }

@@ -78,18 +78,4 @@ std::vector<CallSite> RedirectProgramCalls(Workspace& ws, int d, int from, int t
   return changed;
 }
 
-void RedirectProgramCallSites(Workspace& ws, int d, const std::vector<CallSite>& sites, int from, int to) {
-  if (sites.empty()) return;
-  ScanProgramTracks(ws.Stores(d), [&](int kind, int item, std::string_view, auto& record, int t, int program) {
-    if (program != from) return;
-    const CallSite site{kind, item, t};
-    for (const CallSite& listed : sites) {
-      if (listed != site) continue;
-      record.SetTrackProgram(t, static_cast<std::int16_t>(to));
-      ws.MarkModified(d, kind);
-      return;
-    }
-  });
-}
-
 }  // namespace tolvane

@@ -22,7 +22,5 @@ int FindProgramCallers(const Workspace& ws, int d, int p, std::vector<ProgramCal
 // Every track found by the same scan calls `to` instead of `from`. Returns
 // the tracks it changed.
 std::vector<CallSite> RedirectProgramCalls(Workspace& ws, int d, int from, int to);
-// The same, for only those of the listed tracks that still call `from`.
-void RedirectProgramCallSites(Workspace& ws, int d, const std::vector<CallSite>& sites, int from, int to);
 
 }  // namespace tolvane

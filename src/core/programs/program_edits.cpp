@@ -5,7 +5,7 @@
 #include "programs/program_numbers.h"
 #include "programs/program_release.h"
 #include "storage/tables.h"
-#include "editing/item_shifts.h"
+#include "editing/renumbering.h"
 #include "editing/undo_state.h"
 #include "storage/text.h"
 #include "sets/workspace.h"
@@ -31,16 +31,13 @@ void ShowAndRedraw(Workspace& ws, int d, int u) {
   ws.view.RefreshItem(d, kProgram, UserProgramNumber(u));
 }
 
-// Programs move one place, the calls of every calling kind with them.
-ItemShifts Shifts(Workspace& ws, int d) {
-  return {kLast,
-          [&ws, d](int from, int to) {
-            return RedirectProgramCalls(ws, d, UserProgramNumber(from), UserProgramNumber(to));
-          },
-          [&ws, d](const std::vector<CallSite>& sites, int from, int to) {
-            RedirectProgramCallSites(ws, d, sites, UserProgramNumber(from), UserProgramNumber(to));
-          },
-          [&ws, d](int from, int to) { CopyOver(ws, d, from, to); }};
+// Programs u + 1 to D88 move up one place, or down with `down`.
+void ShiftItems(Workspace& ws, int d, int u, bool down) {
+  if (down) {
+    for (int k = kLast; k > u; --k) CopyOver(ws, d, k - 1, k);
+  } else {
+    for (int k = u + 1; k <= kLast; ++k) CopyOver(ws, d, k, k - 1);
+  }
 }
 
 // A drum kit's data has a place only in Dr7 and Dr8, and a Program has no
@@ -59,6 +56,7 @@ void UndoCut(Workspace& ws) {
   const ProgramClip& clip = ws.edits.programs.clipboard;
   if (!Usable(ws, clip.sourceSet) || !UserItem(clip.sourceNumber)) return;
   PasteClipToProgram(clip, ws, clip.sourceSet, clip.sourceNumber);
+  FollowItems(ws, clip.sourceSet, kProgram, UndoCutPlaces(clip.sourceNumber));
   ShowAndRedraw(ws, clip.sourceSet, clip.sourceNumber);
 }
 
@@ -66,6 +64,7 @@ void UndoPaste(Workspace& ws) {
   const ProgramClip& undo = ws.edits.programs.undo;
   if (!Usable(ws, undo.sourceSet) || !UserItem(undo.sourceNumber)) return;
   PasteClipToProgram(undo, ws, undo.sourceSet, undo.sourceNumber);
+  FollowItems(ws, undo.sourceSet, kProgram, UndoPastePlaces(undo.sourceNumber));
   ShowAndRedraw(ws, undo.sourceSet, undo.sourceNumber);
 }
 
@@ -75,11 +74,11 @@ void UndoMove(Workspace& ws) {
   const int source = r.clipboard.sourceNumber;
   const int target = r.undo.sourceNumber;
   if (!Usable(ws, d) || r.undo.sourceSet != d || !UserItem(source) || !UserItem(target)) return;
-  UndoCut(ws);
-  UndoPaste(ws);
   // Only the tracks that followed the item go back: those the destination
   // had kept belong to the Program now restored there.
-  RedirectProgramCallSites(ws, d, r.movedCalls, UserProgramNumber(target), UserProgramNumber(source));
+  Renumber(ws, d, UndoMoveRenumbering(kProgram, source, target, r.keptCalls));
+  UndoCut(ws);
+  UndoPaste(ws);
 }
 
 void UndoDelete(Workspace& ws) {
@@ -87,7 +86,8 @@ void UndoDelete(Workspace& ws) {
   const int d = undo.sourceSet;
   const int u = undo.sourceNumber;
   if (!Usable(ws, d) || !ListPlace(u)) return;
-  OpenGap(Shifts(ws, d), u, &ws.edits.programs.shiftedCalls);
+  Renumber(ws, d, UndoDeleteRenumbering(kProgram, u, kLast, ws.edits.programs.keptCalls));
+  ShiftItems(ws, d, u, true);
   PasteClipToProgram(undo, ws, d, u);
   ws.view.RefreshKind(d, kProgram);
 }
@@ -97,12 +97,14 @@ void UndoInsert(Workspace& ws) {
   const int d = r.undo.sourceSet;
   const int u = r.undo.sourceNumber;
   if (!Usable(ws, d) || !ListPlace(u)) return;
-  CloseGap(Shifts(ws, d), u, &r.shiftedCalls);
-  PasteClipToProgram(r.undo, ws, d, kLast);
   // The inserted Program leaves the Set again; the clipboard it came from
   // is given back so that it is not lost (it may have been cut), unless
   // something has filled the clipboard since.
-  if (r.clipboard == r.clipboardAfterInsert) r.clipboard = r.clipboardBeforeInsert;
+  const bool giveBack = r.clipboard == r.clipboardAfterInsert;
+  Renumber(ws, d, UndoInsertRenumbering(kProgram, u, kLast, giveBack, r.keptCalls));
+  ShiftItems(ws, d, u, false);
+  PasteClipToProgram(r.undo, ws, d, kLast);
+  if (giveBack) r.clipboard = r.clipboardBeforeInsert;
   ws.view.RefreshKind(d, kProgram);
 }
 
@@ -120,6 +122,7 @@ EditOutcome CutProgram(Workspace& ws, int d, int u, bool skipReferenceQuestion) 
   CopyProgramToClip(r.clipboard, ws, d, u);
   r.undo.operation = kUndoCut;
   PasteClipToProgram(r.empty, ws, d, u);
+  FollowItems(ws, d, kProgram, CutPlaces(u));
   ShowAndRedraw(ws, d, u);
   return outcome |= kChanged;
 }
@@ -127,6 +130,7 @@ EditOutcome CutProgram(Workspace& ws, int d, int u, bool skipReferenceQuestion) 
 void CopyProgram(Workspace& ws, int d, int u) {
   if (!UserItem(u)) return;
   CopyProgramToClip(ws.edits.programs.clipboard, ws, d, u);
+  FollowItems(ws, d, kProgram, CopyPlaces(u));
   ClipboardRefilled(ws.edits.programs);
 }
 
@@ -139,14 +143,15 @@ EditOutcome PasteProgram(Workspace& ws, int d, int u, bool redirectFromClipSourc
     if (answer == ReleaseAnswer::Cancelled) return {};
     outcome = OutcomeOf(answer);
   }
-  r.movedCalls.clear();
   // Callers can only follow a Program of this same Set.
-  if (redirectFromClipSource && r.clipboard.sourceSet == d && UserItem(r.clipboard.sourceNumber))
-    r.movedCalls =
-        RedirectProgramCalls(ws, d, UserProgramNumber(r.clipboard.sourceNumber), UserProgramNumber(u));
+  if (redirectFromClipSource && r.clipboard.sourceSet == d && UserItem(r.clipboard.sourceNumber)) {
+    r.keptCalls = CallersOf(ws, d, kProgram, u);
+    Renumber(ws, d, MoveRenumbering(kProgram, r.clipboard.sourceNumber, u));
+  }
   CopyProgramToClip(r.undo, ws, d, u);
   r.undo.operation = kUndoPaste;
   PasteClipToProgram(r.clipboard, ws, d, u);
+  FollowItems(ws, d, kProgram, PastePlaces(u, r.clipboard.sourceSet == d));
   ws.view.RefreshItem(d, kProgram, UserProgramNumber(u));
   return outcome |= kChanged;
 }
@@ -156,9 +161,11 @@ EditOutcome DeleteProgram(Workspace& ws, int d, int u) {
   const ReleaseAnswer answer = ConfirmProgramRelease(ws, d, u);
   if (answer == ReleaseAnswer::Cancelled) return {};
   auto& r = ws.edits.programs;
+  r.keptCalls = CallersOf(ws, d, kProgram, u);
   CopyProgramToClip(r.clipboard, ws, d, u);
   CopyProgramToClip(r.undo, ws, d, u);
-  r.shiftedCalls = CloseGap(Shifts(ws, d), u);
+  Renumber(ws, d, DeleteRenumbering(kProgram, u, kLast));
+  ShiftItems(ws, d, u, false);
   PasteClipToProgram(r.empty, ws, d, kLast);
   r.undo.operation = kUndoDelete;
   ws.view.RefreshKind(d, kProgram);
@@ -171,10 +178,13 @@ EditOutcome InsertProgram(Workspace& ws, int d, int u) {
   if (!ListPlace(u) || r.clipboard.sourceSet == 0 || !FitsPlace(ws, r.clipboard, u)) return {};
   const ReleaseAnswer answer = ConfirmProgramRelease(ws, d, kLast);
   if (answer == ReleaseAnswer::Cancelled) return {};
+  const std::vector<CallSite> kept = CallersOf(ws, d, kProgram, kLast);
+  Renumber(ws, d, InsertRenumbering(kProgram, u, kLast, r.clipboard.sourceSet == d));
+  r.keptCalls = kept;
   r.clipboardBeforeInsert = r.clipboard;
   CopyProgramToClip(r.undo, ws, d, kLast);
   r.undo.sourceNumber = static_cast<std::int16_t>(u);
-  r.shiftedCalls = OpenGap(Shifts(ws, d), u);
+  ShiftItems(ws, d, u, true);
   PasteClipToProgram(r.clipboard, ws, d, u);
   r.undo.operation = kUndoInsert;
   r.clipboard = r.undo;
@@ -187,6 +197,7 @@ void EraseProgramBank(Workspace& ws, int d, int bank) {
   const ProgramClip& empty = ws.edits.programs.empty;
   for (int index = 0; index < kUserProgramCount; ++index)
     if (const int u = UserProgramIndexOfBank(bank, index); u >= 0) PasteClipToProgram(empty, ws, d, u);
+  FollowItems(ws, d, kProgram, ErasedPlaces());
   ws.MarkModified(d, kProgram);
   ws.view.RefreshKind(d, kProgram);
 }

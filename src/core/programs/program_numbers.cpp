@@ -96,9 +96,12 @@ bool IsUserProgramEmpty(const ProgramSetData& data, int userIndex) {
   return IsUserIndex(userIndex) && UserRecord(data, userIndex).Name() == kBlankName;
 }
 
-std::int16_t FindUserProgramByName(const ProgramSetData& data, const std::string& name) {
-  // User Programs come first, so a drum kit is found only when no Program has the name.
-  for (int u = 0; u < kUserItemCount; ++u)
+std::int16_t FindUserProgramByName(const ProgramSetData& data, const std::string& name, bool drumKit) {
+  // A drum kit stands in only for a drum kit and a Program for a Program: a
+  // blank name would otherwise find an empty place of the other sort.
+  const int first = drumKit ? kUserProgramCount : 0;
+  const int end = drumKit ? kUserItemCount : kUserProgramCount;
+  for (int u = first; u < end; ++u)
     if (UserRecord(data, u).Name() == name) return UserProgramNumber(u);
   return -1;
 }

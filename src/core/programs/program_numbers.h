@@ -22,7 +22,9 @@ std::string UserProgramName(const ProgramSetData& data, int userIndex);
 std::string ProgramLabel(int number);
 std::string UserProgramLabel(int userIndex);
 bool IsUserProgramEmpty(const ProgramSetData& data, int userIndex);
-std::int16_t FindUserProgramByName(const ProgramSetData& data, const std::string& name);
+// The first user item named `name` (all 10 characters): among the drum kits
+// for a call of a drum kit, among the 64 Programs otherwise; -1 when none.
+std::int16_t FindUserProgramByName(const ProgramSetData& data, const std::string& name, bool drumKit);
 
 // A one-byte reference with a bank flag in bit 7 of a separate flag byte.
 std::int16_t DecodeProgramRef(std::uint8_t programByte, std::uint8_t flagByte);

@@ -59,7 +59,7 @@ bool ResolveTracks(const Resolution& r, Record& record, std::span<const std::str
     const int program = record.TrackProgram(track);
     if (UserIndexOfProgram(program) < 0) continue;
     const std::string programName = ProgramName(r.ws.presets, r.from.programs, program);
-    if (const int found = FindUserProgramByName(r.to.programs, programName); found >= 0) {
+    if (const int found = FindUserProgramByName(r.to.programs, programName, UserIndexOfProgram(program) >= kUserProgramCount); found >= 0) {
       record.SetTrackProgram(track, static_cast<std::int16_t>(found));
       continue;
     }

@@ -18,7 +18,7 @@ class SequenceChange {
       : ws_(ws),
         d_(d),
         data_(K::DataOf(ws, d)),
-        records_(K::Records(ws)),
+        records_(ws.edits),
         modified_(ws.Slot(d).modified[kKindAt]),
         blocksBefore_(EventBlocksInUse(ws, d)) {}
 
@@ -32,10 +32,11 @@ class SequenceChange {
     return false;
   }
 
-  // The Set, the kind's transfer records and its modified mark as they were.
+  // The Set, the transfer records (whose kept caller places a renumbering
+  // moves) and the kind's modified mark as they were.
   void TakeBack() {
     K::DataOf(ws_, d_) = data_;
-    K::Records(ws_) = records_;
+    ws_.edits = records_;
     ws_.Slot(d_).modified[kKindAt] = modified_;
   }
 
@@ -51,7 +52,7 @@ class SequenceChange {
   Workspace& ws_;
   int d_;
   typename K::Data data_;
-  KindRecords<typename K::Clip> records_;
+  EditRecords records_;
   std::int16_t modified_;
   int blocksBefore_;
 };

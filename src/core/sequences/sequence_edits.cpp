@@ -1,5 +1,6 @@
 #include "sequences/sequence_edits.h"
 
+#include "editing/renumbering.h"
 #include "editing/undo_state.h"
 #include "sequences/sequence_change.h"
 #include "storage/text.h"
@@ -32,6 +33,7 @@ EditOutcome CutSequenceItem(Workspace& ws, int d, int i) {
   CopyItemToTransfer(r.clipboard, ws, d, i);
   r.undo.operation = kUndoCut;
   PasteTransferToItem(r.empty, ws, d, i);
+  FollowItems(ws, d, K::kKind, CutPlaces(i));
   if (!change.Settle(ItemText<K>(r.clipboard))) return {};
   change.Show(i);
   return kChanged;
@@ -41,6 +43,7 @@ template <class K>
 void CopySequenceItem(Workspace& ws, int d, int i) {
   if (!IsLine(i)) return;
   CopyItemToTransfer(K::Records(ws).clipboard, ws, d, i);
+  FollowItems(ws, d, K::kKind, CopyPlaces(i));
   ClipboardRefilled(K::Records(ws));
 }
 
@@ -52,6 +55,7 @@ EditOutcome PasteSequenceItem(Workspace& ws, int d, int i) {
   CopyItemToTransfer(r.undo, ws, d, i);
   r.undo.operation = kUndoPaste;
   PasteTransferToItem(r.clipboard, ws, d, i);
+  FollowItems(ws, d, K::kKind, PastePlaces(i, r.clipboard.sourceSet == d));
   // The room is checked before any question about the item's calls.
   if (!change.Settle(ItemText<K>(r.clipboard))) return {};
   const int source = r.clipboard.sourceSet;
@@ -68,8 +72,13 @@ EditOutcome DeleteSequenceItem(Workspace& ws, int d, int i) {
   if (!IsLine(i)) return {};
   SequenceChange<K> change(ws, d);
   auto& r = K::Records(ws);
+  // Links follow their items; those to the deleted item keep its number.
+  const std::vector<CallSite> kept = CallersOf(ws, d, K::kKind, i);
   CopyItemToTransfer(r.clipboard, ws, d, i);
   CopyItemToTransfer(r.undo, ws, d, i);
+  const Renumbering renumbering = DeleteRenumbering(K::kKind, i, kLast);
+  Renumber(ws, d, renumbering);
+  r.keptCalls = FollowPlaces(kept, K::kKind, renumbering.places);
   CloseGap(K::DataOf(ws, d), i);
   PasteTransferToItem(r.empty, ws, d, kLast);
   r.undo.operation = kUndoDelete;
@@ -84,6 +93,12 @@ EditOutcome InsertSequenceItem(Workspace& ws, int d, int i) {
   // An empty clipboard holds nothing to insert (a paste refuses it too).
   if (!IsLine(i) || r.clipboard.sourceSet == 0) return {};
   SequenceChange<K> change(ws, d);
+  // Links follow their items, the inserted one's too; those to the item
+  // pushed out keep its number.
+  const std::vector<CallSite> kept = CallersOf(ws, d, K::kKind, kLast);
+  const Renumbering renumbering = InsertRenumbering(K::kKind, i, kLast, r.clipboard.sourceSet == d);
+  Renumber(ws, d, renumbering);
+  const std::vector<CallSite> keptAfter = FollowPlaces(kept, K::kKind, renumbering.places);
   const typename K::Clip incoming = r.clipboard;
   r.clipboardBeforeInsert = incoming;
   CopyItemToTransfer(r.undo, ws, d, kLast);
@@ -91,6 +106,7 @@ EditOutcome InsertSequenceItem(Workspace& ws, int d, int i) {
   OpenGap(K::DataOf(ws, d), i);
   PasteTransferToItem(incoming, ws, d, i);
   r.undo.operation = kUndoInsert;
+  r.keptCalls = keptAfter;
   r.clipboard = r.undo;
   r.clipboardAfterInsert = r.clipboard;
   if (!change.Settle(ItemText<K>(incoming))) return {};
@@ -108,6 +124,7 @@ template <class K>
 EditOutcome EraseSequenceBank(Workspace& ws, int d) {
   SequenceChange<K> change(ws, d);
   for (int i = 0; i <= kLast; ++i) PasteTransferToItem(K::Records(ws).empty, ws, d, i);
+  FollowItems(ws, d, K::kKind, ErasedPlaces());
   auto& data = K::DataOf(ws, d);
   if constexpr (K::kKind == kBackingSequence) {
     data.trackOffsets[0][0] = 4864;

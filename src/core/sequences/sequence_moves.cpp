@@ -1,5 +1,6 @@
 #include "sequences/sequence_moves.h"
 
+#include "editing/renumbering.h"
 #include "sequences/sequence_kinds.h"
 
 namespace tolvane {
@@ -24,7 +25,16 @@ int Move(Workspace& ws, int s, int from, int to) {
   if (!ws.InUse(s) || from < 0 || from >= kSequenceItemCount || to < 0 || to > kSequenceItemCount) return -1;
   auto& r = K::Records(ws);
   auto& data = K::DataOf(ws, s);
+  // Every link follows the item it pointed to, the moved item's own in the
+  // clipboard too.
+  Renumbering renumbering{K::kKind, SameNumbers(K::kKind), {}, -1, [from, to](int p) -> std::vector<int> {
+                            if (p == kHeldInClipboard) return {};
+                            if (p == from) return {FollowLink(p, from, to), kHeldInClipboard};
+                            return {FollowLink(p, from, to)};
+                          }};
+  for (int k = 0; k < kSequenceItemCount; ++k) renumbering.numbers[static_cast<std::size_t>(k)] = FollowLink(k, from, to);
   CopyItemToTransfer(r.clipboard, ws, s, from);
+  Renumber(ws, s, renumbering);
   r.undo.sourceSet = static_cast<std::int16_t>(s);
   r.undo.sourceNumber = static_cast<std::int16_t>(to);
   int landing = to;
@@ -35,8 +45,6 @@ int Move(Workspace& ws, int s, int from, int to) {
     landing = to - 1;
   }
   PasteTransferToItem(r.clipboard, ws, s, landing);
-  for (auto& record : data.records)
-    record.SetNext(static_cast<std::uint8_t>(FollowLink(record.Next(), from, to)));
   K::LayOut(data);
   ws.view.RefreshKind(s, K::kKind);
   return landing;

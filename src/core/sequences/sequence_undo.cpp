@@ -1,5 +1,6 @@
 // Undo of the last Backing Sequence or Song edit, by its code.
 
+#include "editing/renumbering.h"
 #include "sequences/sequence_change.h"
 #include "sequences/sequence_edits.h"
 
@@ -21,24 +22,28 @@ bool Settle(SequenceChange<K>& change, const typename K::Clip& restored) {
 
 // Cut, paste and drag copy: the clip goes back to the line it names.
 template <class K>
-void PutBack(Workspace& ws, const typename K::Clip& clip) {
+void PutBack(Workspace& ws, const typename K::Clip& clip, PlaceMap (*places)(int)) {
   const int d = clip.sourceSet;
   const int i = clip.sourceNumber;
   if (!Usable(ws, d) || !IsLine(i)) return;
   SequenceChange<K> change(ws, d);
   const typename K::Clip restored = clip;
   PasteTransferToItem(restored, ws, d, i);
+  FollowItems(ws, d, K::kKind, places(i));
   if (Settle(change, restored)) change.Show(i);
 }
 
-// The deleted item returns to its line; the items after it move down again.
+// The deleted item returns to its line; the items after it move down again,
+// the links with them.
 template <class K>
 void ReopenDeleted(Workspace& ws) {
-  const typename K::Clip restored = K::Records(ws).undo;
-  const int d = restored.sourceSet;
-  const int i = restored.sourceNumber;
+  auto& r = K::Records(ws);
+  const int d = r.undo.sourceSet;
+  const int i = r.undo.sourceNumber;
   if (!Usable(ws, d) || !IsLine(i)) return;
   SequenceChange<K> change(ws, d);
+  Renumber(ws, d, UndoDeleteRenumbering(K::kKind, i, kLast, r.keptCalls));
+  const typename K::Clip restored = r.undo;
   OpenGap(K::DataOf(ws, d), i);
   PasteTransferToItem(restored, ws, d, i);
   if (Settle(change, restored)) change.Show(i);
@@ -50,14 +55,16 @@ void ReopenDeleted(Workspace& ws) {
 template <class K>
 void CloseInserted(Workspace& ws) {
   auto& r = K::Records(ws);
-  const typename K::Clip restored = r.undo;
-  const int d = restored.sourceSet;
-  const int i = restored.sourceNumber;
+  const int d = r.undo.sourceSet;
+  const int i = r.undo.sourceNumber;
   if (!Usable(ws, d) || !IsLine(i)) return;
   SequenceChange<K> change(ws, d);
+  const bool giveBack = r.clipboard == r.clipboardAfterInsert;
+  Renumber(ws, d, UndoInsertRenumbering(K::kKind, i, kLast, giveBack, r.keptCalls));
+  const typename K::Clip restored = r.undo;
   CloseGap(K::DataOf(ws, d), i);
   PasteTransferToItem(restored, ws, d, kLast);
-  if (r.clipboard == r.clipboardAfterInsert) r.clipboard = r.clipboardBeforeInsert;
+  if (giveBack) r.clipboard = r.clipboardBeforeInsert;
   if (Settle(change, restored)) change.Show(i);
 }
 
@@ -79,9 +86,9 @@ template <class K>
 void UndoSequenceEdit(Workspace& ws) {
   auto& r = K::Records(ws);
   switch (r.undo.operation) {
-    case kUndoCut: PutBack<K>(ws, r.clipboard); break;
+    case kUndoCut: PutBack<K>(ws, r.clipboard, UndoCutPlaces); break;
     case kUndoPaste:
-    case kUndoDragCopy: PutBack<K>(ws, r.undo); break;
+    case kUndoDragCopy: PutBack<K>(ws, r.undo, UndoPastePlaces); break;
     case kUndoMove: MoveBack<K>(ws); break;
     case kUndoDelete: ReopenDeleted<K>(ws); break;
     case kUndoInsert: CloseInserted<K>(ws); break;

@@ -124,7 +124,9 @@ bool SaveSetInImage(Workspace& ws, int d, bool allKinds) {
   std::vector<std::pair<std::string, Bytes>> files;
   std::string damagedFile;
   for (int k : kinds) {
-    files.emplace_back(UpperAscii(slot.name) + KindExtension(k), EncodeKindFile(ws.Stores(d), k));
+    Bytes bytes;
+    if (!EncodeReadableKindFile(ws, d, k, bytes)) return false;
+    files.emplace_back(UpperAscii(slot.name) + KindExtension(k), std::move(bytes));
     const std::string& damaged = slot.notReadWhole[static_cast<std::size_t>(k)];
     if (damagedFile.empty() && damaged == ImageSetPath(slot.image, files.back().first)) damagedFile = files.back().first;
   }

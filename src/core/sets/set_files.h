@@ -83,6 +83,12 @@ void ShowSaveError(Workspace& ws, int kind, const std::string& detail);
 // An edit or a dialog failed unexpectedly.
 void ShowEditError(Workspace& ws, int kind, const std::string& detail);
 
+// Decodes a whole file of kind k (0 to 4, or 7 for the global record) into
+// the store of that kind; false when the file is not read whole.
+bool DecodeKindFile(std::span<const std::uint8_t> bytes, SetStores& stores, int kind);
+// The bytes of Set d's file of kind k, when they read back; else the save
+// error is shown and nothing is to be written.
+bool EncodeReadableKindFile(Workspace& ws, int d, int kind, Bytes& bytes);
 // The readers, each showing "Error getting ... data." when it fails.
 bool ReadKindFile(Workspace& ws, const KindFile& file, int d, int kind);
 

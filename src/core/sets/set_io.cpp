@@ -3,6 +3,7 @@
 
 #include <filesystem>
 #include <functional>
+#include <memory>
 #include <system_error>
 
 #include "sets/file_steps.h"
@@ -13,10 +14,7 @@ namespace fs = std::filesystem;
 
 namespace tolvane {
 
-namespace {
-
-bool DecodeInto(Workspace& ws, std::span<const std::uint8_t> bytes, int d, int kind) {
-  SetStores& s = ws.Stores(d);
+bool DecodeKindFile(std::span<const std::uint8_t> bytes, SetStores& s, int kind) {
   switch (kind) {
     case kArrangement: return DecodeArrangementFile(bytes, s.arrangements);
     case kStyle: return DecodeStyleFile(bytes, s.styles);
@@ -27,8 +25,6 @@ bool DecodeInto(Workspace& ws, std::span<const std::uint8_t> bytes, int d, int k
     default: return false;
   }
 }
-
-}  // namespace
 
 Bytes EncodeKindFile(const SetStores& s, int kind) {
   switch (kind) {
@@ -45,7 +41,7 @@ bool ReadKindFile(Workspace& ws, const KindFile& file, int d, int kind) {
   // The bytes read at opening are decoded where they lie.
   Bytes storage;
   std::span<const std::uint8_t> bytes;
-  if (KindFileBytes(file, storage, bytes) && DecodeInto(ws, bytes, d, kind)) return true;
+  if (KindFileBytes(file, storage, bytes) && DecodeKindFile(bytes, ws.Stores(d), kind)) return true;
   ShowReadError(ws, kind, "");
   return false;
 }
@@ -86,6 +82,16 @@ bool WriteThroughScratch(Workspace& ws, const std::string& destination, const By
   return ok;
 }
 
+bool EncodeReadableKindFile(Workspace& ws, int d, int kind, Bytes& bytes) {
+  // What this program could not read back is not written (a Style file
+  // whose first Block could not be read holds no Block): the file stays.
+  bytes = EncodeKindFile(ws.Stores(d), kind);
+  auto readBack = std::make_unique<SetStores>();
+  if (DecodeKindFile(bytes, *readBack, kind)) return true;
+  ShowSaveError(ws, kind, "");
+  return false;
+}
+
 bool WriteKindFile(Workspace& ws, int d, int kind) {
   DocumentSlot& slot = ws.Slot(d);
   const std::string destination = KindFilePath(slot.folder + "/" + slot.name, kind);
@@ -97,7 +103,9 @@ bool WriteKindFile(Workspace& ws, int d, int kind) {
     damaged.clear();
     return true;
   };
-  if (!WriteThroughScratch(ws, destination, EncodeKindFile(ws.Stores(d), kind), kind, keepDamaged)) return false;
+  Bytes bytes;
+  if (!EncodeReadableKindFile(ws, d, kind, bytes)) return false;
+  if (!WriteThroughScratch(ws, destination, bytes, kind, keepDamaged)) return false;
   SetStores& s = ws.Stores(d);
   if (kind == kBackingSequence) s.backingSequences.filePath = destination;
   if (kind == kSong) s.songs.filePath = destination;

@@ -1,7 +1,5 @@
 #include "styles/style_calls.h"
 
-#include <algorithm>
-
 #include "storage/tables.h"
 #include "storage/text.h"
 #include "sets/workspace.h"
@@ -47,14 +45,6 @@ std::vector<CallSite> RedirectStyleCalls(Workspace& ws, int d, int from, int to)
     changed.push_back({kind, item, -1});
   });
   return changed;
-}
-
-void RedirectStyleCallSites(Workspace& ws, int d, const std::vector<CallSite>& sites, int from, int to) {
-  ScanStyleCalls(ws.Stores(d), from, [&](int kind, int item, auto& record) {
-    if (std::find(sites.begin(), sites.end(), CallSite{kind, item, -1}) == sites.end()) return;
-    Redirect(record, static_cast<std::int16_t>(to));
-    ws.MarkModified(d, kind);
-  });
 }
 
 }  // namespace tolvane

@@ -16,7 +16,5 @@ int FindStyleCallers(const Workspace& ws, int d, int n, std::vector<std::string>
 // Every caller of style number `from` calls `to` instead. Returns the
 // Arrangements and Backing Sequences it changed.
 std::vector<CallSite> RedirectStyleCalls(Workspace& ws, int d, int from, int to);
-// The same, for only those of the listed callers that still call `from`.
-void RedirectStyleCallSites(Workspace& ws, int d, const std::vector<CallSite>& sites, int from, int to);
 
 }  // namespace tolvane

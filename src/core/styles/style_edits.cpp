@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "editing/renumbering.h"
 #include "editing/undo_state.h"
 #include "sets/workspace.h"
 #include "storage/tables.h"
@@ -38,7 +39,9 @@ bool FitsBlock(Workspace& ws, int d, int u, const StyleClip& clip) {
   const StyleSetData& styles = ws.Stores(d).styles;
   const int available = BlockFreeEvents(styles, u) + StyleEventCount(styles, u);
   const int needed = (clip.size - kStyleBaseSize) / 4;
-  if (needed <= available) return true;
+  // A Block already over its capacity still takes a Style no larger than the
+  // one it replaces: its use does not grow.
+  if (needed <= available || needed <= StyleEventCount(styles, u)) return true;
   ws.ui.ShowMessage({MsgIcon::Exclamation, MsgButtons::Ok, MsgResult::Ok, "",
                      "Pasted Style (" + std::to_string(needed) + " events) is too big for destination\r\nBlock, where only " +
                          std::to_string(available) + " events are available."});
@@ -49,6 +52,7 @@ void UndoCut(Workspace& ws) {
   const StyleClip& clip = ws.edits.styles.clipboard;
   if (!IsStyleOfSet(ws, clip.sourceSet, clip.sourceNumber)) return;
   PasteClipToStyle(clip, ws, clip.sourceSet, clip.sourceNumber);
+  FollowItems(ws, clip.sourceSet, kStyle, UndoCutPlaces(clip.sourceNumber));
   ShowAndRedraw(ws, clip.sourceSet, clip.sourceNumber);
 }
 
@@ -56,6 +60,7 @@ void UndoPaste(Workspace& ws) {
   const StyleClip& undo = ws.edits.styles.undo;
   if (!IsStyleOfSet(ws, undo.sourceSet, undo.sourceNumber)) return;
   PasteClipToStyle(undo, ws, undo.sourceSet, undo.sourceNumber);
+  FollowItems(ws, undo.sourceSet, kStyle, UndoPastePlaces(undo.sourceNumber));
   ShowAndRedraw(ws, undo.sourceSet, undo.sourceNumber);
 }
 
@@ -67,7 +72,7 @@ void UndoMove(Workspace& ws) {
   if (r.undo.sourceSet != d || !IsStyleOfSet(ws, d, source) || !IsStyleOfSet(ws, d, target)) return;
   // Only the callers that followed the Style go back: those the target had
   // kept belong to the Style now restored there.
-  RedirectStyleCallSites(ws, d, r.movedCalls, UserStyleNumber(target), UserStyleNumber(source));
+  Renumber(ws, d, UndoMoveRenumbering(kStyle, source, target, r.keptCalls));
   UndoPaste(ws);
   UndoCut(ws);
 }
@@ -77,6 +82,7 @@ void UndoMove(Workspace& ws) {
 void CopyStyle(Workspace& ws, int d, int u) {
   if (!IsStyleOfSet(ws, d, u)) return;
   CopyStyleToClip(ws.edits.styles.clipboard, ws, d, u);
+  FollowItems(ws, d, kStyle, CopyPlaces(u));
   ClipboardRefilled(ws.edits.styles);
 }
 
@@ -92,6 +98,7 @@ EditOutcome CutStyle(Workspace& ws, int d, int u, bool skipReferenceQuestion) {
   CopyStyleToClip(r.clipboard, ws, d, u);
   r.undo.operation = kUndoCut;
   PasteClipToStyle(r.empty, ws, d, u);
+  FollowItems(ws, d, kStyle, CutPlaces(u));
   ShowAndRedraw(ws, d, u);
   return outcome |= kChanged;
 }
@@ -112,8 +119,10 @@ EditOutcome PasteStyle(Workspace& ws, int d, int u, bool redirectFromClipSource)
   }
   const KindRecords<StyleClip> before = r;
   const std::int16_t modifiedBefore = ws.Slot(d).modified[kStyle];
-  r.movedCalls.clear();
-  if (move) r.movedCalls = RedirectStyleCalls(ws, d, UserStyleNumber(from), UserStyleNumber(u));
+  if (move) {
+    r.keptCalls = CallersOf(ws, d, kStyle, u);
+    Renumber(ws, d, MoveRenumbering(kStyle, from, u));
+  }
   CopyStyleToClip(r.undo, ws, d, u);
   r.undo.operation = kUndoPaste;
   PasteClipToStyle(r.clipboard, ws, d, u);
@@ -124,6 +133,7 @@ EditOutcome PasteStyle(Workspace& ws, int d, int u, bool redirectFromClipSource)
     r = before;
     ws.Slot(d).modified[kStyle] = modifiedBefore;
   } else {
+    FollowItems(ws, d, kStyle, PastePlaces(u, source == d));
     outcome |= kChanged;
   }
   ws.view.RefreshItem(d, kStyle, UserStyleNumber(u));
@@ -133,6 +143,7 @@ EditOutcome PasteStyle(Workspace& ws, int d, int u, bool redirectFromClipSource)
 void EraseStyleBank(Workspace& ws, int d) {
   if (!Usable(ws, d)) return;
   for (int u = 0; u < StylesOfSet(ws, d); ++u) PasteClipToStyle(ws.edits.styles.empty, ws, d, u);
+  FollowItems(ws, d, kStyle, ErasedPlaces());
   ws.MarkModified(d, kStyle);
   ws.view.RefreshKind(d, kStyle);
 }

@@ -61,8 +61,10 @@ bool DecodeStyleFile(std::span<const std::uint8_t> file, StyleSetData& data) {
       body += static_cast<std::size_t>(size);
     }
     data.blockCount = static_cast<std::uint8_t>(b + 1);
-    // A file that ends inside this Block still counts it (the rest reads as zero).
-    if (body >= file.size()) break;
+    // A file that ends inside this Block still counts it (the rest reads as
+    // zero), but it was not read whole.
+    if (body > file.size()) return false;
+    if (body == file.size()) break;
     blockStart = body;
   }
   return true;

@@ -43,7 +43,7 @@ bool TranslateStyleProgramCalls(Workspace& ws, int source, int destination, int 
     const int p = copy.TrackProgram(t);
     if (UserIndexOfProgram(p) < 0) continue;  // preset Programs are the same in every Set
     const std::string program = ProgramName(ws.presets, from, p);
-    int found = FindUserProgramByName(to, program);
+    int found = FindUserProgramByName(to, program, UserIndexOfProgram(p) >= kUserProgramCount);
     if (found < 0) {
       const std::string track(kArrangementTrackNames[static_cast<std::size_t>(t)]);
       const TrackAnswer answer = AskForTrack(ws, destination, track, copy.Name(), program, found);
