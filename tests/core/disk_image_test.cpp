@@ -214,6 +214,8 @@ TEST_F(DiskImageTest, FaultsLeaveTheImageAsItWas) {
       {"file marked read-only in the image", [&] { Mtools("mattrib", {"-i", image, "+r", "::MYSET.PCG"}); }, [] {},
        "Error saving Program data.\r\nDestination file is Read-Only!"},
       {"damaged", [&] { fs::resize_file(image, 100000); }, [] {}, "Error saving Arrangement data.\r\nDisk image is damaged!"},
+      {"Styles that would not read back", [&] { t.ws.Stores(1).styles.blockCount = 0; },
+       [&] { t.ws.Stores(1).styles.blockCount = 4; }, "Error saving Style data.\r\n"},
       {"mtools missing", [&] { t.ws.diskImages = &nowhere; }, [&] { t.ws.diskImages = &images; },
        "Error saving Arrangement data.\r\nmtools is not installed!"},
   };

@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <system_error>
+#include <utility>
 
 #include "sets/file_steps.h"
 #include "sets/image_sets.h"
