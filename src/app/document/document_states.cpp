@@ -15,6 +15,7 @@
 #include "document/document_window.h"
 #include "editing/edit_availability.h"
 #include "editing/kind_edits.h"
+#include "sets/set_caption.h"
 #include "sets/set_files.h"
 #include "sets/workspace.h"
 #include "storage/tables.h"
@@ -86,9 +87,9 @@ void DocumentWindow::SaveAndTell(bool asNew) {
   if (!main) return;
   const bool nothingToSave = !asNew && std::all_of(before.begin(), before.end(), [](auto m) { return m == 0; });
   if (!written.empty())
-    main->statusBar()->showMessage(SavedKindsText(ws_.Slot(d).name, written));
+    main->statusBar()->showMessage(SavedKindsText(SetNameInMessages(ws_, d), written));
   else if (nothingToSave)
-    main->statusBar()->showMessage(QStringLiteral("No changes to save in %1").arg(FromMessageText(ws_.Slot(d).name)));
+    main->statusBar()->showMessage(QStringLiteral("No changes to save in %1").arg(FromMessageText(SetNameInMessages(ws_, d))));
   else
     main->statusBar()->clearMessage();
 }
