@@ -90,8 +90,11 @@ TEST_F(SaveSetTest, SaveAsAsksOnlyWhenTheStyleFileExists) {
   t.ui.ExpectFileDialog(dest + "/OTHER.ARR")
       .ExpectBox("Save a Set", "This Set already exists.\r\nOverwrite it?", kEx, MsgButtons::OkCancel,
                  MsgResult::Cancel, MsgResult::Cancel);
+  const std::string ownFolder = t.ws.Slot(d).folder;
+  t.ws.prefs.pathNam = dest;
   EXPECT_FALSE(SaveSetAsCommand(t.ws, d));
   EXPECT_EQ(t.ws.Slot(d).name, "MYSET");
+  EXPECT_EQ(t.ui.fileDialogs.back().initialFolder, ownFolder);  // Save As starts beside the Set
   EXPECT_NE(ReadFileBytes(dest + "/OTHER.ARR"), EncodeKind(set_, kArrangement));
 
   fs::remove(dest + "/OTHER.STY");
