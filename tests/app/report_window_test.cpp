@@ -69,6 +69,20 @@ TEST_F(ReportWindowTest, ShowsAndSavesTheReport) {
   EXPECT_EQ(h.ui.unexpected, 0);
 }
 
+// A Set name from a path (UTF-8) shows as the file system has it, and the
+// date stays in its column.
+TEST_F(ReportWindowTest, ASetNameBeyondAsciiIsShownAsItsPathHasIt) {
+  h.Ws().Slot(1).name = "D\xC3\x89MO";
+  WhenShown([&](ReportWindow* window) {
+    const QString heading = window->txtRep->toPlainText().split('\n').at(3);
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Report on D\u00C9MO"));
+    EXPECT_TRUE(heading.startsWith(QStringLiteral("D\u00C9MO "))) << heading.toStdString();
+    EXPECT_EQ(heading.size(), 100);
+  });
+  doc->Menus().uSetReport->trigger();
+  h.Ws().Slot(1).name = "DEMO";
+}
+
 TEST_F(ReportWindowTest, SubsetFileOfTheTabShown) {
   ShowTab(kTabStyles);
   const std::string path = h.Folder().toStdString() + "/DEMO.XLS";
