@@ -241,6 +241,7 @@ TEST_F(Details, ClearingTheNameOfACalledItemAsksTheReleaseQuestion) {
     if (answer != MsgResult::Cancel) Arr(x, 0).SetName(kBlankName);
     if (answer == MsgResult::Yes) Bsq(x, 2).SetArrangement(9);
     e.ExpectSet(d, x);
+    EXPECT_EQ(ws.Slot(d).modified[kBackingSequence], answer == MsgResult::Yes ? 1 : 0);
     EXPECT_EQ(std::ranges::count(ui.events, "undo 1 0"), answer == MsgResult::Yes ? 1 : 0);
   }
 }

@@ -136,14 +136,6 @@ TEST_F(EditContract, AnUnexpectedFailureLeavesEverythingAsItWasAndSaysSo) {
   EXPECT_EQ(LastUndoEvent(), "undo 1 0");
 }
 
-TEST_F(EditContract, UndoOfAnInsertKeepsAClipboardFilledSince) {
-  ASSERT_TRUE(Edit(kArrangement, 9, EditAction::Cut));
-  ASSERT_TRUE(Edit(kArrangement, 2, EditAction::Insert));
-  ASSERT_TRUE(Edit(kArrangement, 40, EditAction::Copy));
-  ASSERT_TRUE(Edit(kArrangement, 2, EditAction::Undo));
-  EXPECT_EQ(ws.edits.arrangements.clipboard.item, Arr(x, 39));  // A48 after the Insert
-}
-
 TEST_F(EditContract, DrumKitDroppedOnAProgramPlaceIsRefused) {
   e.ExpectNotice("Drum Kit 'KIT 8' can only be pasted\r\ninto Dr7 or Dr8.");
   ASSERT_TRUE(BeginDrag(ws, d, kProgram, kDr8));

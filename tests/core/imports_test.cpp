@@ -67,22 +67,11 @@ TEST_F(Imports, AWholeKindIsReplacedAndCallsKeepTheirNumbers) {
   EXPECT_EQ(e.ws.Slot(d).modified, (std::array<std::int16_t, 8>{0, 1, 1, 0, 0, 0, 0, 1}));
 }
 
-TEST_F(Imports, WholeKindImportsRefusedOrCancelledChangeNothing) {
-  Bytes song = EncodeKind(other, kSong);
-  song[6] = 3;  // an arrangement file's code
-  WriteFileBytes(dir + "/other/OTHER.SNG", song);
-  Run(EditAction::Import, d, kSong, 0, "");
-  Run(EditAction::Import, d, kSong, 0, "/other/OTHER.SNG",
-      {dir + "/other/OTHER.SNG is not a valid file", "Error getting Song data.\r\n"});
-  e.ExpectSet(d, x);
-  EXPECT_EQ(UndoCodeOf(e.ws, kSong), kUndoPaste);
-  EXPECT_TRUE(e.ui.events.empty());
-}
-
 struct Damage {
   int kind;
   const char* what;
   std::function<void(Bytes&)> damage;
+  bool foreign = false;  // not a file of this kind at all
 };
 
 const Damage kDamages[] = {
@@ -95,10 +84,11 @@ const Damage kDamages[] = {
     {kBackingSequence, "offsets wrong", [](Bytes& b) { PutI16(b, 1966 + 2 * 17, 32000); }},
     {kSong, "truncated", [](Bytes& b) { b.resize(3000); }},
     {kSong, "pattern offsets wrong", [](Bytes& b) { PutI16(b, 3516, 0); }},
+    {kSong, "an Arrangement file's code", [](Bytes& b) { b[6] = 3; }, true},
 };
 
-// A damaged file replaces nothing: the Set, its marks and the undo record
-// stay, and the read error shows once.
+// A damaged file, or none chosen, replaces nothing: the Set, its marks and
+// the undo record stay, and the read error shows once.
 TEST_F(Imports, AFileNotReadWholeChangesNothing) {
   for (const Damage& c : kDamages) {
     SCOPED_TRACE(KindName(c.kind) + std::string(" ") + c.what);
@@ -107,7 +97,10 @@ TEST_F(Imports, AFileNotReadWholeChangesNothing) {
     const std::string name = "/other/OTHER" + KindExtension(c.kind);
     WriteFileBytes(dir + name, bytes);
     const int code = UndoCodeOf(e.ws, c.kind);
-    Run(EditAction::Import, d, c.kind, 0, name, {"Error getting " + KindName(c.kind) + " data.\r\n"});
+    const std::string error = "Error getting " + KindName(c.kind) + " data.\r\n";
+    Run(EditAction::Import, d, c.kind, 0, "");
+    Run(EditAction::Import, d, c.kind, 0, name,
+        c.foreign ? Events{dir + name + " is not a valid file", error} : Events{error});
     e.ExpectSet(d, x);
     EXPECT_FALSE(e.ws.Slot(d).AnyModified());
     EXPECT_EQ(UndoCodeOf(e.ws, c.kind), code);

@@ -74,8 +74,7 @@ TEST(ItemNumbers, EveryNumberSurvivesSplitAndJoin) {
             (std::vector<std::pair<int, int>>{{1, 36}, {2, 0}, {4, 5}, kNone, kNone, kNone}));
   EXPECT_EQ(Each(UserIndexOfProgram, {320, 519, 512, 319}), (Ints{0, 65, -1, -1}));
   EXPECT_EQ(Each(SplitStyleNumber, {47, 48, 80}), (std::vector<std::pair<int, int>>{{0, 47}, {1, 0}, kNone}));
-  EXPECT_EQ(SplitArrangementNumber(40), (std::pair<int, int>{0, 40}));
-  EXPECT_EQ(Each(SplitArrangementNumber, {-1, 65535}), (std::vector<std::pair<int, int>>{kNone, kNone}));
+  EXPECT_EQ(Each(SplitArrangementNumber, {40, -1, 65535}), (std::vector<std::pair<int, int>>{{0, 40}, kNone, kNone}));
   EXPECT_EQ(Each(CheckArrangementNumber, {63, 64}), (Ints{63, -1}));
   // An index outside its bank must not reach into the neighbouring one.
   EXPECT_EQ((Ints{ProgramNumber(3, -1), ProgramNumber(0, 64), ProgramNumber(4, 8), ProgramNumber(5, 0),
@@ -134,15 +133,10 @@ TEST(ItemNames, AProgramIsFoundByNameAmongItemsOfItsOwnSort) {
 }
 
 TEST(ProgramCalls, OneByteReferencesKeepTheOtherFlagBits) {
-  EXPECT_EQ(DecodeProgramRef(130, 0x80), 514);
-  EXPECT_EQ(DecodeProgramRef(65, 0x00), 519);
-  EXPECT_EQ(DecodeProgramRef(200, 0x80), -1);
-  EXPECT_EQ(DecodeProgramRef(66, 0x7F), -1);
-  std::uint8_t b = 0, flag = 0x05;
-  EncodeProgramRef(b, flag, 300);
-  EXPECT_EQ(std::make_pair(b, flag), std::make_pair(std::uint8_t{178}, std::uint8_t{0x85}));
-  b = 9;
-  flag = 0x81;
+  EXPECT_EQ((Ints{DecodeProgramRef(130, 0x80), DecodeProgramRef(65, 0x00), DecodeProgramRef(200, 0x80),
+                  DecodeProgramRef(66, 0x7F)}),
+            (Ints{514, 519, -1, -1}));
+  std::uint8_t b = 9, flag = 0x81;
   EncodeProgramRef(b, flag, 200);  // no Program: B = 0, the flag as it was
   EXPECT_EQ(std::make_pair(b, flag), std::make_pair(std::uint8_t{0}, std::uint8_t{0x81}));
   for (int n = 0; n < 600; ++n) {
