@@ -33,7 +33,7 @@ test-asan: deps
 # Runs every reader's libFuzzer target for FUZZ_SECONDS each (clang), then
 # keeps the minimised corpus and any crasher in tests/fuzz_corpus, which every
 # test run replays. Outside CI: `make fuzz FUZZ_SECONDS=600`.
-FUZZ_READERS ?= arrangement style program backing_sequence song preset_names istyle
+FUZZ_READERS ?= arrangement style program backing_sequence song preset_names istyle image_listing
 FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 600
 fuzz:
