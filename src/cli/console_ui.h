@@ -8,7 +8,7 @@
 
 namespace tolvane {
 
-class ConsoleUi : public UserInterface, public DocumentView {
+class ConsoleUi : public QuietPorts {
  public:
   // Number of error messages shown so far.
   int errors = 0;
@@ -16,20 +16,6 @@ class ConsoleUi : public UserInterface, public DocumentView {
   std::string prefix;
 
   MsgResult ShowMessage(const MessageRequest& request) override;
-  FileDialogResult ChooseFile(const FileDialogRequest&) override { return {}; }
-  void SetBusy(bool) override {}
-  void ShowProgress(const std::string&, double, double) override {}
-  void AdvanceProgress(double) override {}
-  void HideProgress() override {}
-  void PauseWithEvents(double) override {}
-  int SelectArrangement(int, int, const std::string&) override { return -1; }
-  int SelectStyle(int, int, const std::string&) override { return -1; }
-  int SelectProgram(int, int, const std::string&) override { return -1; }
-
-  void OpenDocumentWindow(int) override {}
-  void SetCaption(int, const std::string&) override {}
-  void SetUndoAvailable(int, bool) override {}
-  void RefreshKind(int, int) override {}
 };
 
 }  // namespace tolvane

@@ -95,6 +95,26 @@ class DocumentView {
   virtual void RefreshItem(int /*d*/, int /*kind*/, int /*number*/) {}
 };
 
+// The ports of a front end without a window (the command line, the
+// library's scan): nothing is shown and every choice is cancelled. Each says
+// itself what becomes of a message.
+class QuietPorts : public UserInterface, public DocumentView {
+ public:
+  FileDialogResult ChooseFile(const FileDialogRequest&) override { return {}; }
+  void SetBusy(bool) override {}
+  void ShowProgress(const std::string&, double, double) override {}
+  void AdvanceProgress(double) override {}
+  void HideProgress() override {}
+  void PauseWithEvents(double) override {}
+  int SelectArrangement(int, int, const std::string&) override { return -1; }
+  int SelectStyle(int, int, const std::string&) override { return -1; }
+  int SelectProgram(int, int, const std::string&) override { return -1; }
+  void OpenDocumentWindow(int) override {}
+  void SetCaption(int, const std::string&) override {}
+  void SetUndoAvailable(int, bool) override {}
+  void RefreshKind(int, int) override {}
+};
+
 // Shows the hourglass for as long as it lives, on every way out.
 class BusyPointer {
  public:

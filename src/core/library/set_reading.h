@@ -23,24 +23,11 @@ void ReleaseReadSet(Workspace& ws, int d);
 
 // The ports of a workspace that shows nothing: every message is kept (its
 // text), every question is answered Cancel or No, every choice cancelled.
-class RecordingUi : public UserInterface, public DocumentView {
+class RecordingUi : public QuietPorts {
  public:
   std::vector<std::string> messages;
 
   MsgResult ShowMessage(const MessageRequest& request) override;
-  FileDialogResult ChooseFile(const FileDialogRequest&) override { return {}; }
-  void SetBusy(bool) override {}
-  void ShowProgress(const std::string&, double, double) override {}
-  void AdvanceProgress(double) override {}
-  void HideProgress() override {}
-  void PauseWithEvents(double) override {}
-  int SelectArrangement(int, int, const std::string&) override { return -1; }
-  int SelectStyle(int, int, const std::string&) override { return -1; }
-  int SelectProgram(int, int, const std::string&) override { return -1; }
-  void OpenDocumentWindow(int) override {}
-  void SetCaption(int, const std::string&) override {}
-  void SetUndoAvailable(int, bool) override {}
-  void RefreshKind(int, int) override {}
 };
 
 }  // namespace tolvane
