@@ -6,11 +6,11 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <sstream>
 #include <system_error>
 
 #include "process_runner.h"
+#include "sets/set_files.h"
 #include "storage/text.h"
 
 namespace fs = std::filesystem;
@@ -27,30 +27,10 @@ const char* const kConfiguration =
     "mtools_lower_case=0\n"
     "mtools_no_vfat=0\n";
 
-std::string Trim(const std::string& text) {
-  const auto first = text.find_first_not_of(' ');
-  if (first == std::string::npos) return {};
-  return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
-
 bool ContainsAny(const std::string& text, std::initializer_list<const char*> parts) {
   for (const char* part : parts)
     if (text.find(part) != std::string::npos) return true;
   return false;
-}
-
-bool ReadFile(const std::string& path, Bytes& bytes) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return false;
-  bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-  return !in.bad();
-}
-
-bool WriteFile(const std::string& path, const Bytes& bytes) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-  out.close();
-  return !out.fail();
 }
 
 // The digits of a figure printed with blanks between its thousands.
@@ -152,7 +132,7 @@ ImageFault MtoolsImages::Read(const std::string& image, const std::vector<std::s
   Outcome copy = Run("mcopy", arguments);
   if (copy.fault != ImageFault::None) return copy.fault;
   for (std::size_t i = 0; i < names.size(); ++i)
-    if (!ReadFile(folder + "/" + names[i], contents[i])) return ImageFault::Failed;
+    if (!ReadWholeFile(folder + "/" + names[i], contents[i])) return ImageFault::Failed;
   std::error_code ec;
   fs::remove_all(folder, ec);
   return ImageFault::None;
@@ -176,7 +156,7 @@ ImageFault MtoolsImages::Write(const std::string& image, const std::vector<std::
   const std::string folder = FreshFolder();
   for (failedAt = 0; failedAt < files.size(); ++failedAt) {
     const std::string local = folder + "/" + std::to_string(failedAt);
-    if (!WriteFile(local, files[failedAt].second)) return ImageFault::Failed;
+    if (!WriteWholeFile(local, files[failedAt].second)) return ImageFault::Failed;
     // -D o: a file of that name is replaced where it stands in the folder.
     Outcome copy = Run("mcopy", {"-D", "o", "-i", image, local, "::/" + files[failedAt].first});
     if (copy.fault != ImageFault::None) return copy.fault;
@@ -220,8 +200,8 @@ bool ParseDirectoryListing(const std::string& text, ImageListing& listing) {
     // Entries start at the first column; totals and "No files" do not.
     if (line[0] == ' ' || line == "No files" || line.size() < 13) continue;
     ImageFile file;
-    const std::string base = Trim(line.substr(0, 8));
-    const std::string extension = Trim(line.substr(9, 3));
+    const std::string base = TrimBlanks(line.substr(0, 8));
+    const std::string extension = TrimBlanks(line.substr(9, 3));
     file.shortName = extension.empty() ? base : base + "." + extension;
     std::istringstream fields(line.substr(12));
     std::string size, date, time;
@@ -231,7 +211,7 @@ bool ParseDirectoryListing(const std::string& text, ImageListing& listing) {
     if (!file.folder) file.size = DigitsOf(size);
     std::string rest;
     std::getline(fields, rest);
-    file.longName = Trim(rest);
+    file.longName = TrimBlanks(rest);
     listing.files.push_back(std::move(file));
   }
   return inFolder && freeFound;

@@ -1,4 +1,5 @@
 #include "sets/file_steps.h"
+#include "sets/set_files.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -14,15 +15,15 @@ namespace fs = std::filesystem;
 
 namespace tolvane {
 
-namespace {
-
-bool WriteWhole(const std::string& path, const Bytes& bytes) {
+bool WriteWholeFile(const std::string& path, const Bytes& bytes) {
   std::ofstream out(path, std::ios::binary | std::ios::trunc);
   if (!out) return false;
   out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
   out.close();
   return !out.fail();
 }
+
+namespace {
 
 // Puts what the system holds of a file or folder on the disk, so that a
 // crash after the rename that follows cannot leave an empty file behind.
@@ -60,7 +61,7 @@ bool InGroup(gid_t gid) {
 
 }  // namespace
 
-FileSteps::FileSteps() : write(WriteWhole), copy(CopyToNew), rename(RenameOver) {}
+FileSteps::FileSteps() : write(WriteWholeFile), copy(CopyToNew), rename(RenameOver) {}
 
 std::string FollowLinks(const std::string& path) {
   fs::path p(path);

@@ -47,6 +47,8 @@ struct KindFile {
 
 // The whole content of a file; false when it cannot be read.
 bool ReadWholeFile(const std::string& path, Bytes& bytes);
+// Writes bytes as the whole file (no scratch file); false when it cannot.
+bool WriteWholeFile(const std::string& path, const Bytes& bytes);
 
 // Start-up: the locations, the template check and the empty items. False when
 // the template is missing or invalid (its messages have been shown); the
