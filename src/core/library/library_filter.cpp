@@ -5,13 +5,12 @@
 
 #include "library/library.h"
 #include "storage/tables.h"
+#include "storage/text.h"
 
 namespace tolvane {
 
 std::vector<std::uint32_t> FilterLibrary(const Library& library, const LibraryFilter& filter) {
-  std::string needle = filter.text;
-  for (char& c : needle)
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  const std::string needle = LowerAscii(filter.text);
   std::vector<std::uint32_t> shown;
   shown.reserve(library.items.size());
   for (std::size_t i = 0; i < library.items.size(); ++i) {
@@ -24,9 +23,7 @@ std::vector<std::uint32_t> FilterLibrary(const Library& library, const LibraryFi
 }
 
 int LibraryKindFromText(const std::string& text) {
-  std::string lower = text;
-  for (char& c : lower)
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  const std::string lower = LowerAscii(text);
   static const std::array<std::array<const char*, 3>, kSetFileKinds> kNames{{
       {"arrangement", "arr", "arrangements"},
       {"style", "sty", "styles"},

@@ -22,13 +22,6 @@ std::string Shown(std::string name) {
   return TrimBlanks(name);
 }
 
-std::string Folded(const std::string& name) {
-  std::string folded = name;
-  for (char& c : folded)
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  return folded;
-}
-
 }  // namespace
 
 void AppendSetItems(const PresetNames& presets, const SetStores& s, std::uint32_t setIndex,
@@ -41,7 +34,7 @@ void AppendSetItems(const PresetNames& presets, const SetStores& s, std::uint32_
     item.kind = kind;
     item.number = number;
     item.label = label();
-    item.folded = Folded(name);
+    item.folded = LowerAscii(name);
     item.name = std::move(name);
     item.set = setIndex;
     if (style != -2) {

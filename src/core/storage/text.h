@@ -15,6 +15,7 @@ std::string TrimBlanks(std::string_view s);
 std::string PadOrCut(std::string_view s, std::size_t width);
 // ASCII upper case; bytes above 127 are left alone.
 std::string UpperAscii(std::string_view s);
+std::string LowerAscii(std::string_view s);
 bool EqualsIgnoreAsciiCase(std::string_view a, std::string_view b);
 // Decimal text of value with at least `digits` digits (NEWSET01).
 std::string ZeroPadded(int value, int digits);
