@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "sets/image_sets.h"
 #include "storage/tables.h"
 #include "storage/text.h"
 
@@ -18,8 +19,8 @@ std::string SetPathFromArgument(const std::string& argument) {
       if (EqualsIgnoreAsciiCase(extension, KindExtension(k))) path.resize(path.size() - 4);
   }
   // IMAGE::NAME names a Set inside a disk image.
-  const auto images = path.rfind("::");
-  const std::string place = images == std::string::npos ? path : path.substr(0, images);
+  const auto inImage = SplitImageSetPath(path);
+  const std::string place = inImage ? inImage->image : path;
   if (place.find('/') == std::string::npos) path = "./" + path;
   return path;
 }

@@ -5,6 +5,8 @@
 #include <filesystem>
 #include <system_error>
 
+#include "sets/image_sets.h"
+
 namespace tolvane {
 
 std::int16_t PreferenceNumber(const std::string& text) {
@@ -24,13 +26,11 @@ bool DocumentSlot::AnyModified() const {
 }
 
 std::string SetPathOf(const DocumentSlot& slot) {
-  return slot.image.empty() ? slot.folder + "/" + slot.name : slot.image + "::" + slot.name;
+  return slot.image.empty() ? slot.folder + "/" + slot.name : ImageSetPath(slot.image, slot.name);
 }
 
 std::string DocumentCaption(const DocumentSlot& slot) {
-  if (slot.image.empty()) return slot.name;
-  const auto slash = slot.image.find_last_of('/');
-  return slot.name + " in " + (slash == std::string::npos ? slot.image : slot.image.substr(slash + 1));
+  return slot.image.empty() ? slot.name : slot.name + " in " + BaseNameOf(slot.image);
 }
 
 Workspace::~Workspace() {
