@@ -70,11 +70,6 @@ class DiskImageTest : public ::testing::Test {
                                  KindOfExtension(name.substr(name.find('.'))), bytes));
     return bytes;
   }
-  static int KindOfExtension(const std::string& extension) {
-    for (int k = 0; k < kSetFileKinds; ++k)
-      if (KindExtension(k) == extension) return k;
-    return -1;
-  }
   ImageListing Listing() {
     ImageListing listing;
     EXPECT_EQ(images.List(image, listing), ImageFault::None);

@@ -42,13 +42,6 @@ FileStamp StampOf(const std::string& path) {
   return stamp;
 }
 
-int KindOfExtension(const std::string& extension) {
-  const std::string upper = UpperAscii(extension);
-  for (int k = 0; k < kSetFileKinds; ++k)
-    if (upper == KindExtension(k)) return k;
-  return -1;
-}
-
 class Scanner {
  public:
   Scanner(const LibraryReading& reading, const Library* previous)

@@ -44,13 +44,9 @@ std::vector<const ImageFile*> EntriesNamed(const ImageListing& listing, const st
 int KindOfName(const std::string& name, std::string& base) {
   const auto dot = name.rfind('.');
   if (dot == std::string::npos || dot == 0) return -1;
-  for (int k = 0; k < kSetFileKinds; ++k) {
-    if (EqualsIgnoreAsciiCase(name.substr(dot), KindExtension(k))) {
-      base = name.substr(0, dot);
-      return k;
-    }
-  }
-  return -1;
+  const int kind = KindOfExtension(std::string_view(name).substr(dot));
+  if (kind >= 0) base = name.substr(0, dot);
+  return kind;
 }
 
 }  // namespace

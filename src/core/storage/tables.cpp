@@ -1,5 +1,7 @@
 #include "storage/tables.h"
 
+#include "storage/text.h"
+
 namespace tolvane {
 
 namespace {
@@ -56,6 +58,12 @@ std::string LastDigits(int n, std::size_t count) {
 
 std::string KindName(int kind) { return Entry(kind) ? std::string(Entry(kind)->name) : std::string(); }
 std::string KindExtension(int kind) { return Entry(kind) ? std::string(Entry(kind)->extension) : std::string(); }
+
+int KindOfExtension(std::string_view extension) {
+  for (int k = 0; k < kSetFileKinds; ++k)
+    if (EqualsIgnoreAsciiCase(extension, KindExtension(k))) return k;
+  return -1;
+}
 int KindHeaderCode(int kind) { return Entry(kind) ? Entry(kind)->headerCode : -1; }
 
 std::string BankLetter(int kind, int bank) { return std::string(Bank(kind, bank).letter); }

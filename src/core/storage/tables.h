@@ -30,6 +30,8 @@ inline constexpr std::string_view kProgramTitle = "Korg-Tolvane";
 
 std::string KindName(int kind);
 std::string KindExtension(int kind);
+// The Set-file kind (0 to 4) whose extension this is, in any case; -1 for none.
+int KindOfExtension(std::string_view extension);
 int KindHeaderCode(int kind);
 
 // Banks of kinds 0 to 2; other banks have the letter " " and highest index 0.
